@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "Text.h"
+
+namespace zonivo {
+
+// Length in bytes of the character that starts at `pos`: a byte with its high
+// bit set and the byte after it form one double-byte character.
+std::size_t CharLength(std::string_view text, std::size_t pos);
+
+// UTF-8 to the system code page. A character that GBK lacks, and each byte of
+// an invalid sequence, becomes "?"; its neighbours are unaffected.
+Text FromUtf8(std::string_view utf8);
+
+// The system code page to UTF-8. Each byte that starts no valid GBK character
+// becomes "?".
+std::string ToUtf8(std::string_view text);
+
+// Length of the valid UTF-8 sequence at the start of `bytes`, 0 when invalid
+// (overlong forms, surrogates, values past U+10FFFF, cut-off sequences).
+std::size_t Utf8SequenceLength(std::string_view bytes);
+
+}  // namespace zonivo

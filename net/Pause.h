@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zonivo {
+
+// A millisecond clock that never runs backwards.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::int64_t Milliseconds() = 0;
+};
+
+Clock& SteadyClock();
+
+// Waits until `clock` reads more than `lengthMs` past its reading at the start,
+// dispatching window events meanwhile and sleeping while there are none.
+// A length of 0 or less returns at once.
+void PauseWhileProcessingEvents(int lengthMs, Clock& clock);
+
+}  // namespace zonivo

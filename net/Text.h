@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zonivo {
+
+// A string of bytes in the system code page (GBK). Empty and missing are the same.
+using Text = std::string;
+
+// A counted byte buffer, such as a response body.
+using Bytes = std::vector<std::uint8_t>;
+
+}  // namespace zonivo

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "TextSearch.h"
+
+namespace zonivo {
+namespace {
+
+struct FindCase {
+  std::string text, piece;
+  int start, expected;
+};
+
+TEST(TextSearchTest, FindText) {
+  const FindCase cases[] = {
+      {"abcabc", "bc", 1, 2},
+      {"abcabc", "bc", 3, 5},
+      {"abcabc", "bc", -7, 2},          // below 1 counts as 1
+      {"abcabc", "bc", 7, -1},          // beyond the end
+      {"abcabc", "BC", 1, -1},          // letter case matters
+      {"abc", "", 1, -1},
+      {"\xD5" "aa", "a", 1, 3},         // never on the second byte of a character
+      {"\xD5\xFD<id>", "<id>", 1, 3},
+      {"ab", "abc", 1, -1},
+  };
+  for (const FindCase& c : cases)
+    EXPECT_EQ(FindText(c.text, c.piece, c.start), c.expected) << c.text << " / " << c.piece;
+}
+
+TEST(TextSearchTest, MidText) {
+  EXPECT_EQ(MidText("<id>42</id>", 5, 2), "42");
+  EXPECT_EQ(MidText("abc", 2, 99), "bc");
+  EXPECT_EQ(MidText("abc", 0, 2), "");
+  EXPECT_EQ(MidText("abc", 4, 1), "");
+  EXPECT_EQ(MidText("abc", 1, 0), "");
+  EXPECT_EQ(MidText("abc", 1, -3), "");
+}
+
+TEST(TextSearchTest, ReplaceText) {
+  EXPECT_EQ(ReplaceText("a-b-c", "-", "+", true), "a+b+c");
+  EXPECT_EQ(ReplaceText("Code CODE code", "code", "x", false), "x x x");
+  EXPECT_EQ(ReplaceText("Code CODE code", "code", "x", true), "Code CODE x");
+  EXPECT_EQ(ReplaceText("abc", "", "x", true), "abc");
+  EXPECT_EQ(ReplaceText("", "a", "x", true), "");
+  EXPECT_EQ(ReplaceText("aaa", "aa", "b", true), "ba");
+  // "\xD5\x41" is one character: its second byte is no "A".
+  EXPECT_EQ(ReplaceText("\xD5\x41" "A", "A", "z", true), "\xD5\x41z");
+  EXPECT_EQ(ReplaceText("\xD5\x41" "a", "A", "z", false), "\xD5\x41z");
+}
+
+}  // namespace
+}  // namespace zonivo
