@@ -1,0 +1,103 @@
+#include "DomainList.h"
+
+#include <string_view>
+
+#include "AppState.h"
+#include "CodePage.h"
+#include "Endpoints.h"
+#include "RequestForm.h"
+#include "ServiceCall.h"
+#include "TextSearch.h"
+#include "WindowEvents.h"
+
+namespace zonivo {
+namespace {
+
+// Reads the items of an answer by plain text search. `p` is where the last
+// closing tag was found, `o` where the last opening tag was; neither ever
+// moves back towards the start.
+class DomainScanner {
+ public:
+  explicit DomainScanner(std::string_view answer) : answer_(answer) {}
+
+  // Reads the items after "<code>1</code>", handing each complete one to `add`.
+  template <typename Add>
+  void Scan(Add add);
+
+ private:
+  enum class Step { kRow, kSkip, kEnd };
+
+  Step ReadItem(DomainRow& row);
+  void ReadField(std::string_view open, std::string_view close, Text& field);
+
+  std::string_view answer_;
+  int p_ = 0;
+  int o_ = 0;
+};
+
+template <typename Add>
+void DomainScanner::Scan(Add add) {
+  p_ = FindText(answer_, "<code>1</code>", 1);
+  DomainRow row;
+  while (p_ > 0) {
+    const Step step = ReadItem(row);
+    if (step == Step::kEnd) return;
+    if (step == Step::kRow) add(row);
+    p_ = FindText(answer_, "<item>", o_);
+  }
+}
+
+DomainScanner::Step DomainScanner::ReadItem(DomainRow& row) {
+  o_ = FindText(answer_, "<id>", p_);
+  if (o_ <= 0) return Step::kEnd;
+  const int close = FindText(answer_, "</id>", o_);
+  if (close <= 0) return Step::kSkip;
+  p_ = close;
+  row.id = MidText(answer_, o_ + 4, p_ - o_ - 4);
+  ReadField("<name>", "</name>", row.name);
+  ReadField("<status>", "</status>", row.status);
+  ReadField("<records>", "</records>", row.records);
+  ReadField("<group_id>", "</group_id>", row.groupId);
+  return Step::kRow;
+}
+
+// A pair of tags that the rest of the answer lacks gives an empty field and
+// leaves both positions where they were, so the domain is still listed.
+void DomainScanner::ReadField(std::string_view open, std::string_view close, Text& field) {
+  field.clear();
+  const int opening = FindText(answer_, open, p_);
+  if (opening <= 0) return;
+  const int closing = FindText(answer_, close, opening);
+  if (closing <= 0) return;
+  o_ = opening;
+  p_ = closing;
+  const int length = static_cast<int>(open.size());
+  field = MidText(answer_, o_ + length, p_ - o_ - length);
+}
+
+void AddRow(ListTarget& list, const DomainRow& row) {
+  const int at = list.InsertRow(-1, {});
+  list.SetCell(at, 0, row.id);
+  list.SetCell(at, 1, row.name);
+  list.SetCell(at, 2, FromUtf8(row.status == "enable" ? "正常" : "暂停"));
+  list.SetCell(at, 3, row.records);
+  list.SetCell(at, 4, row.groupId);
+}
+
+}  // namespace
+
+bool RefreshDomainList(ListTarget& list) {
+  const std::uint64_t ticket = list.StartFill();
+  ProcessPendingEvents();
+  AppState& state = State();
+  const Text answer = PostForm(kDomainList, BuildRequestForm(state));
+  if (answer.empty()) {
+    ClearCredentials(state);
+    return false;
+  }
+  if (!list.IsLatestFill(ticket)) return true;
+  DomainScanner(answer).Scan([&list](const DomainRow& row) { AddRow(list, row); });
+  return true;
+}
+
+}  // namespace zonivo

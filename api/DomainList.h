@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ListTarget.h"
+#include "Text.h"
+
+namespace zonivo {
+
+// One domain of the account, as read from the answer of Domain.List.
+struct DomainRow {
+  Text id;
+  Text name;
+  Text status;
+  Text groupId;
+  Text records;
+};
+
+// Fetches the account's domains and fills `list`, one row a domain: columns
+// id, name, "正常"/"暂停", records, group. Returns false when no answer came;
+// both credentials are then emptied.
+bool RefreshDomainList(ListTarget& list);
+
+}  // namespace zonivo

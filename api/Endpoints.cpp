@@ -1,0 +1,17 @@
+#include "Endpoints.h"
+
+namespace zonivo {
+namespace {
+
+Text& Base() {
+  static Text base = "https://api.zonivo.com";
+  return base;
+}
+
+}  // namespace
+
+Text ApiBase() { return Base(); }
+
+void SetApiBaseForTesting(const Text& base) { Base() = base; }
+
+}  // namespace zonivo

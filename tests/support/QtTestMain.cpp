@@ -1,0 +1,18 @@
+#include <curl/curl.h>
+#include <gtest/gtest.h>
+
+#include <QtGlobal>
+
+#include "EventLoop.h"
+
+// Test main of the suites that need the toolkit: one application object for
+// the whole process, on the offscreen platform unless told otherwise.
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  curl_global_init(CURL_GLOBAL_DEFAULT);
+  zonivo::InitToolkit(argc, argv);
+  const int result = RUN_ALL_TESTS();
+  curl_global_cleanup();
+  return result;
+}

@@ -1,0 +1,76 @@
+#include "Controls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "LinkLabel.h"
+#include "PictureButton.h"
+#include "QtText.h"
+
+namespace zonivo {
+namespace {
+
+const QColor kEntryText(0, 128, 128);
+
+template <typename W>
+W* Place(W* control, const char* name, QRect place) {
+  control->setObjectName(QString::fromUtf8(name));
+  control->setGeometry(place);
+  return control;
+}
+
+}  // namespace
+
+QFrame* MakeFrame(QWidget* parent, const char* name, QRect place) {
+  auto* frame = Place(new QFrame(parent), name, place);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  return frame;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect place, const char* utf8Text) {
+  auto* label = Place(new QLabel(QString::fromUtf8(utf8Text), parent), name, place);
+  label->setStyleSheet("color: white;");
+  return label;
+}
+
+LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, QRect place, const char* utf8Text) {
+  return Place(new LinkLabel(parent, QString::fromUtf8(utf8Text)), name, place);
+}
+
+QLineEdit* MakeEditBox(QWidget* parent, const char* name, QRect place, bool password) {
+  auto* edit = Place(new QLineEdit(parent), name, place);
+  QPalette colours = edit->palette();
+  colours.setColor(QPalette::Text, kEntryText);
+  colours.setColor(QPalette::Base, Qt::white);
+  edit->setPalette(colours);
+  if (password) {
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");
+  }
+  return edit;
+}
+
+QLabel* MakePictureBox(QWidget* parent, const char* name, QRect place, const QPixmap& picture) {
+  auto* box = Place(new QLabel(parent), name, place);
+  box->setPixmap(picture);
+  return box;
+}
+
+PictureButton* MakePictureButton(QWidget* parent, const char* name, QRect place,
+                                 const QPixmap& normal, const QPixmap& pressed) {
+  return Place(new PictureButton(parent, normal, pressed), name, place);
+}
+
+ListView* MakeListView(QWidget* parent, const char* name, QRect place,
+                       const std::vector<ListColumn>& columns) {
+  return Place(new ListView(parent, columns), name, place);
+}
+
+Text EditText(const QLineEdit* edit) { return ToText(edit->text()); }
+
+void SetEditText(QLineEdit* edit, const Text& text) { edit->setText(ToQString(text)); }
+
+void SetCaption(QWidget* window, const Text& caption) { window->setWindowTitle(ToQString(caption)); }
+
+}  // namespace zonivo

@@ -1,0 +1,28 @@
+#include "DialogPresenter.h"
+
+#include "CodePage.h"
+#include "QtDialogPresenter.h"
+
+namespace zonivo {
+namespace {
+
+DialogPresenter* installed = nullptr;
+
+DialogPresenter& Presenter() {
+  static QtDialogPresenter qt;
+  return installed ? *installed : qt;
+}
+
+}  // namespace
+
+void InstallDialogPresenter(DialogPresenter* presenter) { installed = presenter; }
+
+int ShowMessageBox(const Text& text, int flags, const Text& title) {
+  return Presenter().MessageBox(text, flags, title.empty() ? FromUtf8("信息：") : title);
+}
+
+std::optional<Text> ShowInputBox(const Text& prompt, const Text& title, const Text& text, int) {
+  return Presenter().InputBox(prompt, title, text);
+}
+
+}  // namespace zonivo

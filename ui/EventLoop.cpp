@@ -1,0 +1,46 @@
+#include "EventLoop.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+
+#include "QtWindowEvents.h"
+
+namespace zonivo {
+namespace {
+
+void (*exitRoutine)() = nullptr;
+
+bool Set(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+bool DisplayAvailable() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+  return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
+#else
+  return true;
+#endif
+}
+
+void InitToolkit(int& argc, char** argv) {
+  static std::unique_ptr<QApplication> application;
+  if (!QApplication::instance()) application = std::make_unique<QApplication>(argc, argv);
+  static QtWindowEvents events;
+  InstallWindowEvents(&events);
+}
+
+void RegisterExitRoutine(void (*routine)()) { exitRoutine = routine; }
+
+int RunEventLoop() {
+  QApplication::setQuitOnLastWindowClosed(true);
+  const int code = QApplication::exec();
+  if (auto routine = std::exchange(exitRoutine, nullptr)) routine();
+  return code;
+}
+
+}  // namespace zonivo

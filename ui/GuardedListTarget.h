@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPointer>
+
+#include "ListTarget.h"
+#include "ListView.h"
+
+namespace zonivo {
+
+// Lets a list operation fill a list view that may be destroyed while the
+// operation waits for its answer: rows for a list that is gone are dropped.
+class GuardedListTarget final : public ListTarget {
+ public:
+  explicit GuardedListTarget(ListView* view) : view_(view) {}
+
+  std::uint64_t StartFill() override { return view_ ? view_->StartFill() : 0; }
+  bool IsLatestFill(std::uint64_t ticket) const override {
+    return view_ && view_->IsLatestFill(ticket);
+  }
+  int InsertRow(int position, const Text& text) override {
+    return view_ ? view_->ListInsertRow(position, text) : -1;
+  }
+  void SetCell(int row, int column, const Text& text) override {
+    if (view_) view_->ListSetCell(row, column, text);
+  }
+
+ private:
+  QPointer<ListView> view_;
+};
+
+}  // namespace zonivo

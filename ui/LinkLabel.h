@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLabel>
+
+namespace zonivo {
+
+// A label with a transparent background that reports a left button press.
+class LinkLabel final : public QLabel {
+  Q_OBJECT
+
+ public:
+  LinkLabel(QWidget* parent, const QString& text);
+
+ signals:
+  void LeftPressed();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+};
+
+}  // namespace zonivo

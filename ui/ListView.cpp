@@ -1,0 +1,92 @@
+#include "ListView.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "QtText.h"
+#include "RowModel.h"
+
+namespace zonivo {
+namespace {
+
+const QColor kListText(0, 96, 192);
+
+QStringList Titles(const std::vector<ListColumn>& columns) {
+  QStringList titles;
+  for (const ListColumn& column : columns) titles << ToQString(column.title);
+  return titles;
+}
+
+}  // namespace
+
+ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
+    : QTableView(parent), model_(new RowModel(Titles(columns), this)) {
+  setModel(model_);
+  setSelectionBehavior(SelectRows);
+  setSelectionMode(SingleSelection);
+  setEditTriggers(NoEditTriggers);
+  setSortingEnabled(false);
+  setShowGrid(true);
+  setWordWrap(false);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(1);
+  verticalHeader()->hide();
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setStretchLastSection(false);
+  for (int i = 0; i < static_cast<int>(columns.size()); ++i) setColumnWidth(i, columns[i].width);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Text, kListText);
+  colours.setColor(QPalette::Base, Qt::white);
+  setPalette(colours);
+}
+
+void ListView::ListClear() { model_->Clear(); }
+
+int ListView::ListInsertRow(int position, const Text& text) {
+  const int row = model_->InsertRow(position);
+  model_->SetCell(row, 0, ToQString(text));
+  return row;
+}
+
+void ListView::ListSetCell(int row, int column, const Text& text) {
+  model_->SetCell(row, column, ToQString(text));
+}
+
+Text ListView::ListCell(int row, int column) const { return ToText(model_->Cell(row, column)); }
+
+int ListView::ListCurrentRow() const {
+  const QModelIndexList rows = selectionModel()->selectedRows();
+  int first = -1;
+  for (const QModelIndex& index : rows)
+    if (first < 0 || index.row() < first) first = index.row();
+  return first;
+}
+
+int ListView::RowCount() const { return model_->rowCount(); }
+
+std::uint64_t ListView::StartFill() {
+  ListClear();
+  return ++fills_;
+}
+
+void ListView::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex under = indexAt(event->position().toPoint());
+  if (!under.isValid()) {
+    clearSelection();
+    return;
+  }
+  if (event->button() == Qt::RightButton) {
+    selectRow(under.row());
+    return;
+  }
+  QTableView::mousePressEvent(event);
+}
+
+void ListView::mouseReleaseEvent(QMouseEvent* event) {
+  QTableView::mouseReleaseEvent(event);
+  if (event->button() == Qt::RightButton) emit RightClicked();
+}
+
+}  // namespace zonivo

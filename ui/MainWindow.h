@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPointer>
+
+#include "ClientWindow.h"
+#include "Text.h"
+
+class QLineEdit;
+class QMenu;
+
+namespace zonivo {
+
+class ListView;
+class RecordsWindow;
+
+// The start window: sign-in, the account's domains and their pop-up menu,
+// and the link to the sign-up page. Closing it ends the program.
+class MainWindow final : public ClientWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+
+ private:
+  void BuildHeader();
+  void BuildSignIn();
+  void BuildDomainList();
+
+  void OnSignIn();
+  void OnDomainListRightClick();
+  void OnAddDomain();
+  void OnManageDomain();
+  void OnDeleteDomain();
+  void OnSignUp();
+
+  // Fetches the domains again after a change, saying so when that fails.
+  void RefreshAfterChange();
+
+  QLineEdit* account_ = nullptr;
+  QLineEdit* password_ = nullptr;
+  ListView* domains_ = nullptr;
+  QMenu* menu_ = nullptr;
+  QPointer<RecordsWindow> records_;
+};
+
+}  // namespace zonivo

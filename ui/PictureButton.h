@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+namespace zonivo {
+
+// A button drawn from two pictures, one for its pressed state; no text.
+class PictureButton final : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  PictureButton(QWidget* parent, QPixmap normal, QPixmap pressed);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap normal_;
+  QPixmap pressed_;
+};
+
+}  // namespace zonivo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+
+#include "Text.h"
+
+namespace zonivo {
+
+// A blue gradient header banner with the program's logo at its left.
+QPixmap HeaderBanner(QSize size);
+
+// A yellow button bearing `caption`; the pressed variant looks pushed in.
+QPixmap YellowButton(QSize size, const Text& caption, bool pressed);
+
+}  // namespace zonivo

@@ -1,0 +1,17 @@
+#include "QtText.h"
+
+#include "CodePage.h"
+
+namespace zonivo {
+
+QString ToQString(const Text& text) {
+  const std::string utf8 = ToUtf8(text);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+Text ToText(const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  return FromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+}  // namespace zonivo

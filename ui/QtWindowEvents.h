@@ -1,0 +1,14 @@
+#pragma once
+
+#include "WindowEvents.h"
+
+namespace zonivo {
+
+// The Qt event queue, as the service layers see it.
+class QtWindowEvents final : public WindowEvents {
+ public:
+  void ProcessPending() override;
+  void WaitForEvents(std::chrono::milliseconds atMost) override;
+};
+
+}  // namespace zonivo

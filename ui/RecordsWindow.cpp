@@ -1,0 +1,18 @@
+#include "RecordsWindow.h"
+
+#include "AppState.h"
+#include "CodePage.h"
+#include "Controls.h"
+
+namespace zonivo {
+
+RecordsWindow::RecordsWindow(QWidget* parent) : ClientWindow(parent, {622, 465}) {
+  setObjectName("RecordsWindow");
+  SetCaption(this, FromUtf8("Zonivo 客户端   -   域名管理   作者Marbeck"));
+}
+
+void RecordsWindow::OnCreated() {
+  SetCaption(this, FromUtf8("Zonivo 客户端  -  ") + State().domainName);
+}
+
+}  // namespace zonivo

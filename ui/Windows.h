@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+
+#include "ClientWindow.h"
+
+namespace zonivo {
+
+// Shows a freshly created window: runs its created event, centres and shows
+// it. A modal window blocks every other window of the program and the call
+// returns after it has closed.
+void ShowNewWindow(ClientWindow* window, bool modal);
+
+// Brings an open window to the front, restored if it was minimised.
+void BringToFront(QWidget* window);
+
+// Opens the window of type W held in `slot`. A window that is already open is
+// only brought to the front. A window that is not modal is owned by `parent`
+// and closes with it.
+template <typename W>
+void LoadWindow(QPointer<W>& slot, QWidget* parent, bool modal) {
+  if (slot) {
+    BringToFront(slot);
+    return;
+  }
+  slot = new W(parent);
+  ShowNewWindow(slot, modal);
+}
+
+// Closes the window once the running handler has returned.
+void UnloadWindow(QWidget* window);
+
+}  // namespace zonivo
