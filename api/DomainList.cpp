@@ -20,9 +20,7 @@ class DomainScanner {
  public:
   explicit DomainScanner(std::string_view answer) : answer_(answer) {}
 
-  // Reads the items after "<code>1</code>", handing each complete one to `add`.
-  template <typename Add>
-  void Scan(Add add);
+  std::vector<DomainRow> Scan();
 
  private:
   enum class Step { kRow, kSkip, kEnd };
@@ -35,16 +33,17 @@ class DomainScanner {
   int o_ = 0;
 };
 
-template <typename Add>
-void DomainScanner::Scan(Add add) {
+std::vector<DomainRow> DomainScanner::Scan() {
+  std::vector<DomainRow> rows;
   p_ = FindText(answer_, "<code>1</code>", 1);
   DomainRow row;
   while (p_ > 0) {
     const Step step = ReadItem(row);
-    if (step == Step::kEnd) return;
-    if (step == Step::kRow) add(row);
+    if (step == Step::kEnd) break;
+    if (step == Step::kRow) rows.push_back(row);
     p_ = FindText(answer_, "<item>", o_);
   }
+  return rows;
 }
 
 DomainScanner::Step DomainScanner::ReadItem(DomainRow& row) {
@@ -86,6 +85,8 @@ void AddRow(ListTarget& list, const DomainRow& row) {
 
 }  // namespace
 
+std::vector<DomainRow> ReadDomainRows(const Text& answer) { return DomainScanner(answer).Scan(); }
+
 bool RefreshDomainList(ListTarget& list) {
   const std::uint64_t ticket = list.StartFill();
   ProcessPendingEvents();
@@ -96,7 +97,7 @@ bool RefreshDomainList(ListTarget& list) {
     return false;
   }
   if (!list.IsLatestFill(ticket)) return true;
-  DomainScanner(answer).Scan([&list](const DomainRow& row) { AddRow(list, row); });
+  for (const DomainRow& row : ReadDomainRows(answer)) AddRow(list, row);
   return true;
 }
 

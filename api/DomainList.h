@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "ListTarget.h"
 #include "Text.h"
 
@@ -13,6 +15,10 @@ struct DomainRow {
   Text groupId;
   Text records;
 };
+
+// The domains of a Domain.List answer, read by plain text search from
+// "<code>1</code>" on; none when the answer lacks it.
+std::vector<DomainRow> ReadDomainRows(const Text& answer);
 
 // Fetches the account's domains and fills `list`, one row a domain: columns
 // id, name, "正常"/"暂停", records, group. Returns false when no answer came;
