@@ -10,7 +10,7 @@
 namespace zonivo {
 
 int StartClient(int& argc, char** argv) {
-  InitToolkit(argc, argv);
+  Toolkit toolkit(argc, argv);
   State().matcher = std::make_unique<PatternMatcher>();
   RegisterExitRoutine(ReleaseAppState);
   QPointer<MainWindow> mainWindow;

@@ -27,12 +27,13 @@ bool DisplayAvailable() {
 #endif
 }
 
-void InitToolkit(int& argc, char** argv) {
-  static std::unique_ptr<QApplication> application;
-  if (!QApplication::instance()) application = std::make_unique<QApplication>(argc, argv);
+Toolkit::Toolkit(int& argc, char** argv) {
+  if (!QApplication::instance()) application_ = std::make_unique<QApplication>(argc, argv);
   static QtWindowEvents events;
   InstallWindowEvents(&events);
 }
+
+Toolkit::~Toolkit() { InstallWindowEvents(nullptr); }
 
 void RegisterExitRoutine(void (*routine)()) { exitRoutine = routine; }
 

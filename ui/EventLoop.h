@@ -1,13 +1,27 @@
 #pragma once
 
+#include <memory>
+
+class QApplication;
+
 namespace zonivo {
 
 // Whether a window can be shown: a display server, or a platform chosen by
 // QT_QPA_PLATFORM.
 bool DisplayAvailable();
 
-// Starts the toolkit (once) and lets the service layers process its events.
-void InitToolkit(int& argc, char** argv);
+// Starts the toolkit, unless it runs already, for the lifetime of the object
+// and lets the service layers process its events. `argc` must outlive it.
+class Toolkit {
+ public:
+  Toolkit(int& argc, char** argv);
+  ~Toolkit();
+  Toolkit(const Toolkit&) = delete;
+  Toolkit& operator=(const Toolkit&) = delete;
+
+ private:
+  std::unique_ptr<QApplication> application_;
+};
 
 // The routine to run once when the program ends.
 void RegisterExitRoutine(void (*routine)());

@@ -1,6 +1,7 @@
 #include <curl/curl.h>
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include "EventLoop.h"
@@ -11,8 +12,11 @@ int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   curl_global_init(CURL_GLOBAL_DEFAULT);
-  zonivo::InitToolkit(argc, argv);
-  const int result = RUN_ALL_TESTS();
+  int result = 0;
+  {
+    zonivo::Toolkit toolkit(argc, argv);
+    result = RUN_ALL_TESTS();
+  }
   curl_global_cleanup();
   return result;
 }
