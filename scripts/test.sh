@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the client and its tests (Debug, AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test on Qt's offscreen platform.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZONIVO_SANITIZE=ON -DZONIVO_TESTS=ON
+cmake --build build-test
+cd build-test
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2 --timeout 300
