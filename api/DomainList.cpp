@@ -87,6 +87,10 @@ void AddRow(ListTarget& list, const DomainRow& row) {
 
 std::vector<DomainRow> ReadDomainRows(const Text& answer) { return DomainScanner(answer).Scan(); }
 
+void FillDomainList(ListTarget& list, const Text& answer) {
+  for (const DomainRow& row : ReadDomainRows(answer)) AddRow(list, row);
+}
+
 bool RefreshDomainList(ListTarget& list) {
   const std::uint64_t ticket = list.StartFill();
   ProcessPendingEvents();
@@ -97,7 +101,7 @@ bool RefreshDomainList(ListTarget& list) {
     return false;
   }
   if (!list.IsLatestFill(ticket)) return true;
-  for (const DomainRow& row : ReadDomainRows(answer)) AddRow(list, row);
+  FillDomainList(list, answer);
   return true;
 }
 

@@ -20,9 +20,12 @@ struct DomainRow {
 // "<code>1</code>" on; none when the answer lacks it.
 std::vector<DomainRow> ReadDomainRows(const Text& answer);
 
-// Fetches the account's domains and fills `list`, one row a domain: columns
-// id, name, "正常"/"暂停", records, group. Returns false when no answer came;
-// both credentials are then emptied.
+// Appends one row a domain of `answer` to `list`: columns id, name,
+// "正常"/"暂停", records, group.
+void FillDomainList(ListTarget& list, const Text& answer);
+
+// Fetches the account's domains into `list`. Returns false when no answer
+// came; both credentials are then emptied.
 bool RefreshDomainList(ListTarget& list);
 
 }  // namespace zonivo

@@ -39,6 +39,8 @@ ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
   QPalette colours = palette();
   colours.setColor(QPalette::Text, kListText);
   colours.setColor(QPalette::Base, Qt::white);
+  colours.setColor(QPalette::Window, Qt::white);
+  colours.setColor(QPalette::Button, QColor(240, 240, 240));
   setPalette(colours);
 }
 

@@ -1,0 +1,79 @@
+#include <benchmark/benchmark.h>
+
+#include "Answers.h"
+#include "CodePage.h"
+#include "DecodeText.h"
+#include "DomainList.h"
+#include "EventLoop.h"
+#include "GuardedListTarget.h"
+#include "ListView.h"
+#include "PatternMatcher.h"
+
+namespace zonivo::bench {
+namespace {
+
+const Text kRecordPattern =
+    "<id>(\\S*)</id>\\s*<name>(\\S*)</name>\\s*<line>(\\S*)</line>\\s*<type>(\\S*)</type>\\s*"
+    "<ttl>(\\S*)</ttl>\\s*<value>(\\S*)</value>\\s*<mx>(\\S*)</mx>\\s*<enabled>(\\S*)</enabled>";
+
+void DecodeTwoMebibytes(benchmark::State& state) {
+  const std::string text = MixedText(2 * 1024 * 1024);
+  const Bytes bytes(text.begin(), text.end());
+  for (auto _ : state) benchmark::DoNotOptimize(DecodeText(bytes, "utf-8"));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(DecodeTwoMebibytes)->Unit(benchmark::kMillisecond);
+
+void RecordExpressionOverTenThousandRecords(benchmark::State& state) {
+  const Text answer = FromUtf8(RecordListAnswer(10000));
+  PatternMatcher matcher;
+  for (auto _ : state) {
+    matcher.Create(kRecordPattern);
+    const int n = matcher.Execute(answer);
+    for (int i = 1; i <= n; ++i)
+      for (int g = 1; g <= 8; ++g) benchmark::DoNotOptimize(matcher.SubMatchText(i, g));
+    if (n != 10000) state.SkipWithError("wrong number of records");
+  }
+}
+BENCHMARK(RecordExpressionOverTenThousandRecords)->Unit(benchmark::kMillisecond);
+
+// The part of a domain-list refresh after the answer has arrived: reading the
+// five thousand items and filling the list view the window shows.
+void DomainListScanAndFill(benchmark::State& state) {
+  const Text answer = FromUtf8(DomainListAnswer(5000));
+  ListView view(nullptr, {{"id", 50}, {"name", 200}, {"state", 50}, {"records", 50}, {"group", 50}});
+  view.resize(444, 204);
+  view.show();
+  GuardedListTarget list(&view);
+  for (auto _ : state) {
+    list.StartFill();
+    FillDomainList(list, answer);
+    if (view.RowCount() != 5000) state.SkipWithError("wrong number of rows");
+  }
+}
+BENCHMARK(DomainListScanAndFill)->Unit(benchmark::kMillisecond);
+
+void ListViewTenThousandRowsOfEight(benchmark::State& state) {
+  ListView view(nullptr, {{"0", 50}, {"1", 60}, {"2", 60}, {"3", 180}, {"4", 60}, {"5", 66}, {"6", 50}, {"7", 50}});
+  view.resize(600, 320);
+  view.show();
+  for (auto _ : state) {
+    view.ListClear();
+    for (int r = 0; r < 10000; ++r) {
+      const int row = view.ListInsertRow(-1, "12345");
+      for (int c = 1; c < 8; ++c) view.ListSetCell(row, c, "value");
+    }
+  }
+}
+BENCHMARK(ListViewTenThousandRowsOfEight)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zonivo::bench
+
+int main(int argc, char** argv) {
+  zonivo::Toolkit toolkit(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
