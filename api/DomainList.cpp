@@ -1,5 +1,6 @@
 #include "DomainList.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "AppState.h"
@@ -27,29 +28,34 @@ class DomainScanner {
 
   Step ReadItem(DomainRow& row);
   void ReadField(std::string_view open, std::string_view close, Text& field);
+  int Find(std::string_view piece, int start);
 
   std::string_view answer_;
+  // Pieces that the answer lacks from some position on. Every search for a
+  // piece starts at or after the one before, so they are never looked for
+  // again; this keeps the scan linear on answers full of broken items.
+  std::vector<std::string_view> missing_;
   int p_ = 0;
   int o_ = 0;
 };
 
 std::vector<DomainRow> DomainScanner::Scan() {
   std::vector<DomainRow> rows;
-  p_ = FindText(answer_, "<code>1</code>", 1);
+  p_ = Find("<code>1</code>", 1);
   DomainRow row;
   while (p_ > 0) {
     const Step step = ReadItem(row);
     if (step == Step::kEnd) break;
     if (step == Step::kRow) rows.push_back(row);
-    p_ = FindText(answer_, "<item>", o_);
+    p_ = Find("<item>", o_);
   }
   return rows;
 }
 
 DomainScanner::Step DomainScanner::ReadItem(DomainRow& row) {
-  o_ = FindText(answer_, "<id>", p_);
+  o_ = Find("<id>", p_);
   if (o_ <= 0) return Step::kEnd;
-  const int close = FindText(answer_, "</id>", o_);
+  const int close = Find("</id>", o_);
   if (close <= 0) return Step::kSkip;
   p_ = close;
   row.id = MidText(answer_, o_ + 4, p_ - o_ - 4);
@@ -64,14 +70,21 @@ DomainScanner::Step DomainScanner::ReadItem(DomainRow& row) {
 // leaves both positions where they were, so the domain is still listed.
 void DomainScanner::ReadField(std::string_view open, std::string_view close, Text& field) {
   field.clear();
-  const int opening = FindText(answer_, open, p_);
+  const int opening = Find(open, p_);
   if (opening <= 0) return;
-  const int closing = FindText(answer_, close, opening);
+  const int closing = Find(close, opening);
   if (closing <= 0) return;
   o_ = opening;
   p_ = closing;
   const int length = static_cast<int>(open.size());
   field = MidText(answer_, o_ + length, p_ - o_ - length);
+}
+
+int DomainScanner::Find(std::string_view piece, int start) {
+  if (std::find(missing_.begin(), missing_.end(), piece) != missing_.end()) return -1;
+  const int found = FindText(answer_, piece, start);
+  if (found <= 0) missing_.push_back(piece);
+  return found;
 }
 
 void AddRow(ListTarget& list, const DomainRow& row) {

@@ -10,14 +10,14 @@ namespace {
 
 class Steady final : public Clock {
  public:
-  std::int64_t Milliseconds() override {
+  std::int64_t Microseconds() override {
     using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
   }
 };
 
-void WaitUpTo(std::int64_t ms) {
-  const std::chrono::milliseconds wait(ms < 1 ? 1 : ms);
+void WaitUpTo(std::int64_t us) {
+  const std::chrono::milliseconds wait((us + 999) / 1000);
   if (WindowEvents* events = InstalledWindowEvents())
     events->WaitForEvents(wait);
   else
@@ -33,8 +33,8 @@ Clock& SteadyClock() {
 
 void PauseWhileProcessingEvents(int lengthMs, Clock& clock) {
   if (lengthMs <= 0) return;
-  const std::int64_t end = clock.Milliseconds() + lengthMs;
-  for (std::int64_t now = clock.Milliseconds(); now <= end; now = clock.Milliseconds())
+  const std::int64_t end = clock.Microseconds() + std::int64_t{lengthMs} * 1000;
+  for (std::int64_t now = clock.Microseconds(); now <= end; now = clock.Microseconds())
     WaitUpTo(end + 1 - now);
 }
 

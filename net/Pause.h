@@ -4,17 +4,18 @@
 
 namespace zonivo {
 
-// A millisecond clock that never runs backwards.
+// A microsecond clock that never runs backwards.
 class Clock {
  public:
   virtual ~Clock() = default;
-  virtual std::int64_t Milliseconds() = 0;
+  virtual std::int64_t Microseconds() = 0;
 };
 
 Clock& SteadyClock();
 
-// Waits until `clock` reads more than `lengthMs` past its reading at the start,
-// dispatching window events meanwhile and sleeping while there are none.
+// Waits until `clock` reads more than `lengthMs` milliseconds past its
+// reading at the start, dispatching window events meanwhile and sleeping
+// while there are none.
 // A length of 0 or less returns at once.
 void PauseWhileProcessingEvents(int lengthMs, Clock& clock);
 

@@ -140,11 +140,11 @@ TEST_F(HttpRequestTest, NoComponentSendsNothingAndDoesNotPause) {
   EXPECT_EQ(pauses_, 0);
 }
 
-// A clock that moves on by one millisecond at every reading.
+// A clock that moves on by 400 microseconds at every reading.
 class TickingClock final : public Clock {
  public:
-  std::int64_t Milliseconds() override { return ++now; }
-  std::int64_t now = 1000;
+  std::int64_t Microseconds() override { return now += 400; }
+  std::int64_t now = 0;
 };
 
 class CountingEvents final : public WindowEvents {
@@ -162,9 +162,9 @@ TEST(PauseTest, WaitsForEventsUntilTheClockPassesTheLength) {
   InstallWindowEvents(&events);
   TickingClock clock;
   PauseWhileProcessingEvents(1, clock);
-  // Noted 1001; the reading 1002 is not past 1002 and waits, 1003 ends it.
-  EXPECT_EQ(events.waits, 1);
-  EXPECT_EQ(clock.now, 1003);
+  // Noted 400; the readings 800 and 1200 wait, 1600 is past 1400.
+  EXPECT_EQ(events.waits, 2);
+  EXPECT_EQ(clock.now, 1600);
   events.waits = 0;
   PauseWhileProcessingEvents(0, clock);
   PauseWhileProcessingEvents(-5, clock);
