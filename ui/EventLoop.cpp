@@ -21,7 +21,10 @@ bool Set(const char* variable) {
 
 bool DisplayAvailable() {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-  return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.startsWith("xcb")) return Set("DISPLAY");
+  if (platform.startsWith("wayland")) return Set("WAYLAND_DISPLAY");
+  return !platform.isEmpty() || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
 #else
   return true;
 #endif

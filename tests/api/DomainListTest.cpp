@@ -164,9 +164,10 @@ TEST_F(RefreshDomainListTest, OverlappingRefreshesKeepOnlyTheNewestRows) {
   env_.service().ReplyNext(Reply::Body(kOk + Item("2", "newer.com", "enable")));
   env_.service().ReplyNext(Reply::Body(kOk + Item("1", "older.com", "enable")));
   NestedRefresh nested(list_);
+  WindowEvents* const saved = InstalledWindowEvents();
   InstallWindowEvents(&nested);
   EXPECT_TRUE(RefreshDomainList(list_));
-  InstallWindowEvents(nullptr);
+  InstallWindowEvents(saved);
   EXPECT_EQ(list_.rows, (Rows{{"2", "newer.com", "正常", "2", "1"}}));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -14,6 +15,8 @@
 #include "DialogPresenter.h"
 #include "ListView.h"
 #include "ModalHelper.h"
+#include "Pause.h"
+#include "QtWindowEvents.h"
 #include "PopupMenu.h"
 #include "Windows.h"
 
@@ -253,6 +256,34 @@ TEST(WindowsTest, UnloadClosesOnceTheHandlerHasReturned) {
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
+}
+
+// Counts the waits of the real Qt event queue.
+class CountingQtEvents final : public WindowEvents {
+ public:
+  void ProcessPending() override { qt.ProcessPending(); }
+  void WaitForEvents(std::chrono::milliseconds atMost) override {
+    ++waits;
+    qt.WaitForEvents(atMost);
+  }
+  QtWindowEvents qt;
+  int waits = 0;
+};
+
+TEST(PauseTest, LastsAMillisecondDispatchingEventsWithoutSpinning) {
+  CountingQtEvents events;
+  WindowEvents* const saved = InstalledWindowEvents();
+  InstallWindowEvents(&events);
+  bool dispatched = false;
+  QTimer::singleShot(0, [&dispatched] { dispatched = true; });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  PauseWhileProcessingEvents(1, SteadyClock());
+  const qint64 nanoseconds = elapsed.nsecsElapsed();
+  InstallWindowEvents(saved);
+  EXPECT_TRUE(dispatched);
+  EXPECT_GE(nanoseconds, 1'000'000);
+  EXPECT_LT(events.waits, 50);  // a busy loop would make thousands of passes
 }
 
 TEST(PopupMenuTest, ShowsOnlyVisibleItemsBesideThePointer) {
