@@ -60,6 +60,8 @@ class MainWindowTest : public testing::Test {
     }
     return rows;
   }
+  // Closes the window from the sign-in's own processing of pending events.
+  void CloseDuringSignIn();
   QPoint RowPoint(int row) const { return list_->visualRect(list_->model()->index(row, 1)).center(); }
   // Right-clicks a row (or, with -1, an empty part of the list) and returns the
   // texts of the menu items shown; empty when no menu appeared.
@@ -302,6 +304,15 @@ TEST_F(MainWindowTest, OverlappingSignInsLeaveNoDuplicatedRows) {
 
 TEST_F(MainWindowTest, ClosingDuringASignInDropsTheLateResult) {
   env_.service().Stop();
+  CloseDuringSignIn();
+}
+
+TEST_F(MainWindowTest, ClosingBeforeTheAnswerArrivesIsHarmless) {
+  env_.service().AddDomain("a.com");
+  CloseDuringSignIn();
+}
+
+void MainWindowTest::CloseDuringSignIn() {
   account_->setText("user@example.com");
   password_->setText("secret");
   QPointer<MainWindow> window = window_;

@@ -13,6 +13,7 @@
 #include "CodePage.h"
 #include "ComboBox.h"
 #include "DialogPresenter.h"
+#include "GuardedListTarget.h"
 #include "ListView.h"
 #include "ModalHelper.h"
 #include "Pause.h"
@@ -67,6 +68,19 @@ TEST(ListViewTest, TenThousandRowsOfEightColumns) {
   EXPECT_EQ(list.RowCount(), 10000);
   EXPECT_EQ(list.ListCell(9999, 0), "9999");
   EXPECT_EQ(list.ListCell(9999, 7), "v");
+}
+
+TEST(GuardedListTargetTest, DropsRowsForAListThatIsGone) {
+  auto* view = new ListView(nullptr, Columns(2));
+  GuardedListTarget list(view);
+  const std::uint64_t ticket = list.StartFill();
+  EXPECT_TRUE(list.IsLatestFill(ticket));
+  EXPECT_EQ(list.InsertRow(-1, "a"), 0);
+  delete view;
+  EXPECT_FALSE(list.IsLatestFill(ticket));
+  EXPECT_EQ(list.InsertRow(-1, "b"), -1);
+  list.SetCell(0, 1, "c");
+  EXPECT_EQ(list.StartFill(), 0u);
 }
 
 class ListClickTest : public testing::Test {
