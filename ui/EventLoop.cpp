@@ -30,13 +30,13 @@ bool DisplayAvailable() {
 #endif
 }
 
-Toolkit::Toolkit(int& argc, char** argv) {
+Toolkit::Toolkit(int& argc, char** argv) : previousEvents_(InstalledWindowEvents()) {
   if (!QApplication::instance()) application_ = std::make_unique<QApplication>(argc, argv);
   static QtWindowEvents events;
   InstallWindowEvents(&events);
 }
 
-Toolkit::~Toolkit() { InstallWindowEvents(nullptr); }
+Toolkit::~Toolkit() { InstallWindowEvents(previousEvents_); }
 
 void RegisterExitRoutine(void (*routine)()) { exitRoutine = routine; }
 

@@ -6,12 +6,15 @@ class QApplication;
 
 namespace zonivo {
 
+class WindowEvents;
+
 // Whether a window can be shown: a display server, or a platform chosen by
 // QT_QPA_PLATFORM.
 bool DisplayAvailable();
 
 // Starts the toolkit, unless it runs already, for the lifetime of the object
-// and lets the service layers process its events. `argc` must outlive it.
+// and lets the service layers process its events meanwhile. `argc` must
+// outlive it.
 class Toolkit {
  public:
   Toolkit(int& argc, char** argv);
@@ -21,6 +24,7 @@ class Toolkit {
 
  private:
   std::unique_ptr<QApplication> application_;
+  WindowEvents* previousEvents_;
 };
 
 // The routine to run once when the program ends.

@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -34,17 +35,26 @@ void DrawTitle(QPainter& p, QRectF area) {
   p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Zonivo DNS"));
 }
 
+// A transparent picture of `size` that stays sharp on high-density screens.
+QPixmap Canvas(QSize size) {
+  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  QPixmap canvas(size * ratio);
+  canvas.setDevicePixelRatio(ratio);
+  canvas.fill(Qt::transparent);
+  return canvas;
+}
+
 }  // namespace
 
 QPixmap HeaderBanner(QSize size) {
-  QPixmap banner(size);
+  QPixmap banner = Canvas(size);
   QPainter p(&banner);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient sky(0, 0, size.width(), size.height());
   sky.setColorAt(0, QColor(0, 70, 170));
   sky.setColorAt(0.6, QColor(0, 136, 255));
   sky.setColorAt(1, QColor(90, 190, 255));
-  p.fillRect(banner.rect(), sky);
+  p.fillRect(QRect(QPoint(0, 0), size), sky);
   p.setPen(QPen(QColor(255, 255, 255, 40), 18));
   p.drawArc(QRectF(size.width() * 0.55, -size.height(), size.width(), size.height() * 2.4), 180 * 16, 90 * 16);
   const qreal side = size.height() * 0.72;
@@ -55,11 +65,11 @@ QPixmap HeaderBanner(QSize size) {
 }
 
 QPixmap YellowButton(QSize size, const Text& caption, bool pressed) {
-  QPixmap button(size);
-  button.fill(Qt::transparent);
+  QPixmap button = Canvas(size);
   QPainter p(&button);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF face = QRectF(button.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRectF area(QPoint(0, 0), size);
+  const QRectF face = area.adjusted(0.5, 0.5, -0.5, -0.5);
   QLinearGradient fill(0, 0, 0, size.height());
   fill.setColorAt(0, pressed ? QColor(235, 170, 0) : QColor(255, 236, 120));
   fill.setColorAt(1, pressed ? QColor(255, 214, 60) : QColor(250, 180, 0));
@@ -71,7 +81,7 @@ QPixmap YellowButton(QSize size, const Text& caption, bool pressed) {
   font.setBold(true);
   p.setFont(font);
   p.setPen(QColor(90, 50, 0));
-  p.drawText(QRectF(button.rect()).translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter,
+  p.drawText(area.translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter,
              ToQString(caption));
   return button;
 }

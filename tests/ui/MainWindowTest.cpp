@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, LayoutFollowsTheWindowDefinition) {
   };
   for (const Place& p : places) EXPECT_EQ(Find<QWidget>(window_, p.name)->geometry(), p.geometry) << p.name;
   EXPECT_EQ(Find<QLabel>(window_, "透明标签_注册")->text(), QString::fromUtf8("注册账号"));
-  EXPECT_EQ(Find<QLabel>(window_, "图片框_顶部")->pixmap().size(), QSize(469, 85));
+  EXPECT_EQ(Find<QLabel>(window_, "图片框_顶部")->pixmap().deviceIndependentSize(), QSizeF(469, 85));
   password_->setText("abc");
   EXPECT_EQ(password_->displayText(), "***");
   EXPECT_EQ(account_->palette().color(QPalette::Text), QColor(0, 128, 128));
