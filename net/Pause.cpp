@@ -1,5 +1,6 @@
 #include "Pause.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -16,13 +17,8 @@ class Steady final : public Clock {
   }
 };
 
-void WaitUpTo(std::int64_t us) {
-  const std::chrono::milliseconds wait((us + 999) / 1000);
-  if (WindowEvents* events = InstalledWindowEvents())
-    events->WaitForEvents(wait);
-  else
-    std::this_thread::sleep_for(wait);
-}
+// The longest sleep between two dispatches of window events.
+constexpr std::int64_t kLongestSleepUs = 10'000;
 
 }  // namespace
 
@@ -34,8 +30,12 @@ Clock& SteadyClock() {
 void PauseWhileProcessingEvents(int lengthMs, Clock& clock) {
   if (lengthMs <= 0) return;
   const std::int64_t end = clock.Microseconds() + std::int64_t{lengthMs} * 1000;
-  for (std::int64_t now = clock.Microseconds(); now <= end; now = clock.Microseconds())
-    WaitUpTo(end + 1 - now);
+  for (;;) {
+    ProcessPendingEvents();
+    const std::int64_t now = clock.Microseconds();
+    if (now > end) return;
+    std::this_thread::sleep_for(std::chrono::microseconds(std::min(end + 1 - now, kLongestSleepUs)));
+  }
 }
 
 }  // namespace zonivo

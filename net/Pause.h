@@ -14,8 +14,8 @@ class Clock {
 Clock& SteadyClock();
 
 // Waits until `clock` reads more than `lengthMs` milliseconds past its
-// reading at the start, dispatching window events meanwhile and sleeping
-// while there are none.
+// reading at the start: dispatches the pending window events, then sleeps
+// until the end or the next pass, and so on.
 // A length of 0 or less returns at once.
 void PauseWhileProcessingEvents(int lengthMs, Clock& clock);
 

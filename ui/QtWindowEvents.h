@@ -8,7 +8,6 @@ namespace zonivo {
 class QtWindowEvents final : public WindowEvents {
  public:
   void ProcessPending() override;
-  void WaitForEvents(std::chrono::milliseconds atMost) override;
 };
 
 }  // namespace zonivo

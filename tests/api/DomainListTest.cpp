@@ -152,7 +152,6 @@ class NestedRefresh final : public WindowEvents {
     if (std::exchange(done_, true)) return;
     RefreshDomainList(list_);
   }
-  void WaitForEvents(std::chrono::milliseconds) override {}
 
  private:
   ListTarget& list_;
