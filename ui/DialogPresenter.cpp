@@ -10,7 +10,8 @@ DialogPresenter* installed = nullptr;
 
 DialogPresenter& Presenter() {
   static QtDialogPresenter qt;
-  return installed ? *installed : qt;
+  if (installed) return *installed;
+  return qt;
 }
 
 }  // namespace

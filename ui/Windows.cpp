@@ -24,7 +24,7 @@ void ShowNewWindow(ClientWindow* window, bool modal) {
   if (modal) window->setWindowModality(Qt::ApplicationModal);
   Centre(window);
   window->show();
-  if (!modal || !guard || !window->isVisible()) return;
+  if (!modal || !window->isVisible()) return;
   QEventLoop wait;
   QObject::connect(window, &ClientWindow::Closed, &wait, &QEventLoop::quit);
   QObject::connect(window, &QObject::destroyed, &wait, &QEventLoop::quit);
