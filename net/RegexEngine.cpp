@@ -7,6 +7,14 @@ constexpr std::uint32_t kMatchLimit = 20'000'000;
 constexpr std::uint32_t kDepthLimit = 100'000;
 constexpr std::size_t kJitStackMax = 1024 * 1024;
 
+// The offset of the UTF-8 character after the one at `offset`.
+PCRE2_SIZE NextCharacter(std::string_view subject, PCRE2_SIZE offset) {
+  ++offset;
+  while (offset < subject.size() && (static_cast<unsigned char>(subject[offset]) & 0xC0) == 0x80)
+    ++offset;
+  return offset;
+}
+
 }  // namespace
 
 struct RegexEngine::MatchData {
@@ -81,9 +89,7 @@ std::optional<MatchCollection> RegexEngine::Run(std::string utf8Subject) const {
     const bool retryingEmpty = (options & PCRE2_NOTEMPTY_ATSTART) != 0;
     const int rc = MatchAt(data, subject, offset, options);
     if (rc == PCRE2_ERROR_NOMATCH && retryingEmpty) {
-      offset += 1;
-      while (offset < subject.size() && (static_cast<unsigned char>(subject[offset]) & 0xC0) == 0x80)
-        ++offset;
+      offset = NextCharacter(subject, offset);
       options = PCRE2_NO_UTF_CHECK;
       continue;
     }
