@@ -1,21 +1,14 @@
 #include "ComboBox.h"
 
+#include "Controls.h"
 #include "QtText.h"
 
 namespace zonivo {
-namespace {
-const QColor kEntryText(0, 128, 128);
-}
-
 ComboBox::ComboBox(QWidget* parent, const std::vector<Text>& items) : QComboBox(parent) {
   setEditable(false);
   for (const Text& item : items) addItem(ToQString(item));
   setCurrentIndex(items.empty() ? -1 : 0);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Text, kEntryText);
-  colours.setColor(QPalette::ButtonText, kEntryText);
-  colours.setColor(QPalette::Base, Qt::white);
-  setPalette(colours);
+  SetEntryColours(this);
   connect(this, &QComboBox::activated, this, &ComboBox::ItemChosen);
 }
 

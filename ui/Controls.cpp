@@ -40,10 +40,7 @@ LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, QRect place, const c
 
 QLineEdit* MakeEditBox(QWidget* parent, const char* name, QRect place, bool password) {
   auto* edit = Place(new QLineEdit(parent), name, place);
-  QPalette colours = edit->palette();
-  colours.setColor(QPalette::Text, kEntryText);
-  colours.setColor(QPalette::Base, Qt::white);
-  edit->setPalette(colours);
+  SetEntryColours(edit);
   if (password) {
     edit->setEchoMode(QLineEdit::Password);
     edit->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");
@@ -65,6 +62,14 @@ PictureButton* MakePictureButton(QWidget* parent, const char* name, QRect place,
 ListView* MakeListView(QWidget* parent, const char* name, QRect place,
                        const std::vector<ListColumn>& columns) {
   return Place(new ListView(parent, columns), name, place);
+}
+
+void SetEntryColours(QWidget* entry) {
+  QPalette colours = entry->palette();
+  colours.setColor(QPalette::Text, kEntryText);
+  colours.setColor(QPalette::ButtonText, kEntryText);
+  colours.setColor(QPalette::Base, Qt::white);
+  entry->setPalette(colours);
 }
 
 Text EditText(const QLineEdit* edit) { return ToText(edit->text()); }

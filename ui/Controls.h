@@ -31,6 +31,9 @@ PictureButton* MakePictureButton(QWidget* parent, const char* name, QRect place,
 ListView* MakeListView(QWidget* parent, const char* name, QRect place,
                        const std::vector<ListColumn>& columns);
 
+// Teal text on white, the colours of every edit box and drop-down list.
+void SetEntryColours(QWidget* entry);
+
 // The Text property of an edit box, and the caption of a window.
 Text EditText(const QLineEdit* edit);
 void SetEditText(QLineEdit* edit, const Text& text);
