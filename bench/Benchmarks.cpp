@@ -8,6 +8,7 @@
 #include "GuardedListTarget.h"
 #include "ListView.h"
 #include "PatternMatcher.h"
+#include "TextSearch.h"
 
 namespace zonivo::bench {
 namespace {
@@ -66,6 +67,42 @@ void ListViewTenThousandRowsOfEight(benchmark::State& state) {
   }
 }
 BENCHMARK(ListViewTenThousandRowsOfEight)->Unit(benchmark::kMillisecond);
+
+// The record list's order: every row goes in at position 1, eight cells each.
+void InsertAtOneOrder(benchmark::State& state) {
+  ListView view(nullptr, {{"0", 50}, {"1", 60}, {"2", 60}, {"3", 180}, {"4", 60}, {"5", 66}, {"6", 50}, {"7", 50}});
+  view.resize(600, 320);
+  view.show();
+  const int rows = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    view.ListClear();
+    for (int r = 0; r < rows; ++r) {
+      const int row = view.ListInsertRow(1, std::to_string(r));
+      for (int c = 1; c < 8; ++c) view.ListSetCell(row, c, "value");
+    }
+  }
+}
+BENCHMARK(InsertAtOneOrder)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+void DomainListTenThousand(benchmark::State& state) {
+  const Text answer = FromUtf8(DomainListAnswer(10000));
+  ListView view(nullptr, {{"id", 50}, {"name", 200}, {"state", 50}, {"records", 50}, {"group", 50}});
+  view.resize(444, 204);
+  view.show();
+  GuardedListTarget list(&view);
+  for (auto _ : state) {
+    list.StartFill();
+    FillDomainList(list, answer);
+  }
+}
+BENCHMARK(DomainListTenThousand)->Unit(benchmark::kMillisecond);
+
+void FindTextOverAnswer(benchmark::State& state) {
+  const Text answer = FromUtf8(DomainListAnswer(10000));
+  for (auto _ : state) benchmark::DoNotOptimize(FindText(answer, "</zonivo>", 1));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * answer.size()));
+}
+BENCHMARK(FindTextOverAnswer)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zonivo::bench
