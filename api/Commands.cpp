@@ -1,15 +1,15 @@
-#include "Commands.h"
+#include "api/Commands.h"
 
 #include <initializer_list>
 #include <string_view>
 #include <vector>
 
-#include "AppState.h"
-#include "CodePage.h"
-#include "Endpoints.h"
-#include "RequestForm.h"
-#include "ResultMessages.h"
-#include "ServiceCall.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
+#include "api/Endpoints.h"
+#include "api/RequestForm.h"
+#include "api/ResultMessages.h"
+#include "api/ServiceCall.h"
 
 namespace zonivo {
 namespace {

@@ -1,15 +1,15 @@
-#include "DomainList.h"
+#include "api/DomainList.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "AppState.h"
-#include "CodePage.h"
-#include "Endpoints.h"
-#include "RequestForm.h"
-#include "ServiceCall.h"
-#include "TextSearch.h"
-#include "WindowEvents.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
+#include "api/Endpoints.h"
+#include "api/RequestForm.h"
+#include "api/ServiceCall.h"
+#include "net/TextSearch.h"
+#include "net/WindowEvents.h"
 
 namespace zonivo {
 namespace {
@@ -87,21 +87,22 @@ int DomainScanner::Find(std::string_view piece, int start) {
   return found;
 }
 
-void AddRow(ListTarget& list, const DomainRow& row) {
-  const int at = list.InsertRow(-1, {});
-  list.SetCell(at, 0, row.id);
-  list.SetCell(at, 1, row.name);
-  list.SetCell(at, 2, FromUtf8(row.status == "enable" ? "正常" : "暂停"));
-  list.SetCell(at, 3, row.records);
-  list.SetCell(at, 4, row.groupId);
+ListRow Cells(DomainRow&& domain) {
+  static const Text kEnabled = FromUtf8("正常");
+  static const Text kPaused = FromUtf8("暂停");
+  const Text& state = domain.status == "enable" ? kEnabled : kPaused;
+  return {std::move(domain.id), std::move(domain.name), state, std::move(domain.records),
+          std::move(domain.groupId)};
 }
 
 }  // namespace
 
 std::vector<DomainRow> ReadDomainRows(const Text& answer) { return DomainScanner(answer).Scan(); }
 
-void FillDomainList(ListTarget& list, const Text& answer) {
-  for (const DomainRow& row : ReadDomainRows(answer)) AddRow(list, row);
+std::vector<ListRow> DomainListRows(const Text& answer) {
+  std::vector<ListRow> rows;
+  for (DomainRow& domain : ReadDomainRows(answer)) rows.push_back(Cells(std::move(domain)));
+  return rows;
 }
 
 bool RefreshDomainList(ListTarget& list) {
@@ -113,8 +114,7 @@ bool RefreshDomainList(ListTarget& list) {
     ClearCredentials(state);
     return false;
   }
-  if (!list.IsLatestFill(ticket)) return true;
-  FillDomainList(list, answer);
+  FillIfLatest(list, ticket, DomainListRows(answer));
   return true;
 }
 

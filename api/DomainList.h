@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "ListTarget.h"
-#include "Text.h"
+#include "api/ListTarget.h"
+#include "net/Text.h"
 
 namespace zonivo {
 
@@ -20,9 +20,9 @@ struct DomainRow {
 // "<code>1</code>" on; none when the answer lacks it.
 std::vector<DomainRow> ReadDomainRows(const Text& answer);
 
-// Appends one row a domain of `answer` to `list`: columns id, name,
+// The list rows of the domains of `answer`, one a domain: columns id, name,
 // "正常"/"暂停", records, group.
-void FillDomainList(ListTarget& list, const Text& answer);
+std::vector<ListRow> DomainListRows(const Text& answer);
 
 // Fetches the account's domains into `list`. Returns false when no answer
 // came; both credentials are then emptied.

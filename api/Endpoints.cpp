@@ -1,4 +1,4 @@
-#include "Endpoints.h"
+#include "api/Endpoints.h"
 
 namespace zonivo {
 namespace {

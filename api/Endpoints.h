@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

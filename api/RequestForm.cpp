@@ -1,6 +1,6 @@
-#include "RequestForm.h"
+#include "api/RequestForm.h"
 
-#include "CodePage.h"
+#include "net/CodePage.h"
 
 namespace zonivo {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "AppState.h"
-#include "Text.h"
+#include "app/AppState.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

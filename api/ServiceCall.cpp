@@ -1,8 +1,8 @@
-#include "ServiceCall.h"
+#include "api/ServiceCall.h"
 
-#include "DecodeText.h"
-#include "Endpoints.h"
-#include "HttpRequest.h"
+#include "net/DecodeText.h"
+#include "api/Endpoints.h"
+#include "net/HttpRequest.h"
 
 namespace zonivo {
 

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "PatternMatcher.h"
-#include "Text.h"
+#include "net/PatternMatcher.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

@@ -1,4 +1,4 @@
-#include "AppState.h"
+#include "app/AppState.h"
 
 #include <cstring>
 
@@ -20,6 +20,11 @@ AppState& State() {
 void WipeText(Text& text) {
   explicit_bzero(text.data(), text.size());
   text.clear();
+}
+
+void StorePassword(AppState& state, const Text& password) {
+  WipeText(state.password);
+  state.password = password;
 }
 
 void ClearCredentials(AppState& state) {

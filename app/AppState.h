@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "PatternMatcher.h"
-#include "Text.h"
+#include "net/PatternMatcher.h"
+#include "net/Text.h"
 
 namespace zonivo {
 
@@ -27,6 +27,10 @@ AppState& State();
 // Overwrites the bytes of `text` with zeros, then empties it; the buffer
 // itself is given back when `text` is released.
 void WipeText(Text& text);
+
+// Replaces the password with `password`, the bytes of the one it replaces
+// wiped first.
+void StorePassword(AppState& state, const Text& password);
 
 // Empties both credentials, the password wiped.
 void ClearCredentials(AppState& state);

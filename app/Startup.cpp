@@ -1,11 +1,11 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
 #include <QPointer>
 
-#include "AppState.h"
-#include "EventLoop.h"
-#include "MainWindow.h"
-#include "Windows.h"
+#include "app/AppState.h"
+#include "ui/toolkit/Toolkit.h"
+#include "ui/MainWindow.h"
+#include "ui/toolkit/WindowLoading.h"
 
 namespace zonivo {
 

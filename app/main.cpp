@@ -1,9 +1,7 @@
-#include <curl/curl.h>
-
 #include <cstdio>
 
-#include "EventLoop.h"
-#include "Startup.h"
+#include "ui/toolkit/Toolkit.h"
+#include "app/Startup.h"
 
 int main(int argc, char** argv) {
   if (!zonivo::DisplayAvailable()) {
@@ -11,8 +9,5 @@ int main(int argc, char** argv) {
                stderr);
     return 1;
   }
-  curl_global_init(CURL_GLOBAL_DEFAULT);
-  const int code = zonivo::StartClient(argc, argv);
-  curl_global_cleanup();
-  return code;
+  return zonivo::StartClient(argc, argv);
 }

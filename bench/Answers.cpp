@@ -1,4 +1,4 @@
-#include "Answers.h"
+#include "bench/Answers.h"
 
 namespace zonivo::bench {
 

@@ -1,16 +1,11 @@
-#include "CodePage.h"
+#include "net/CodePage.h"
 
 #include <algorithm>
 
-#include "Iconv.h"
+#include "net/CharsetConverter.h"
 
 namespace zonivo {
 namespace {
-
-bool IsAscii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(),
-                     [](char c) { return (static_cast<unsigned char>(c) & 0x80) == 0; });
-}
 
 std::size_t SkipUtf8(std::string_view rest) {
   const std::size_t n = Utf8SequenceLength(rest);
@@ -21,9 +16,12 @@ std::size_t SkipOneByte(std::string_view) { return 1; }
 
 }  // namespace
 
+bool IsAscii(std::string_view text) {
+  return std::none_of(text.begin(), text.end(), [](char c) { return IsLeadByte(c); });
+}
+
 std::size_t CharLength(std::string_view text, std::size_t pos) {
-  const bool lead = (static_cast<unsigned char>(text[pos]) & 0x80) != 0;
-  return lead && pos + 1 < text.size() ? 2 : 1;
+  return IsLeadByte(text[pos]) && pos + 1 < text.size() ? 2 : 1;
 }
 
 std::size_t Utf8SequenceLength(std::string_view bytes) {
@@ -55,13 +53,13 @@ std::size_t Utf8SequenceLength(std::string_view bytes) {
 
 Text FromUtf8(std::string_view utf8) {
   if (IsAscii(utf8)) return Text(utf8);
-  thread_local Iconv converter("GBK", "UTF-8");
+  thread_local CharsetConverter converter("GBK", "UTF-8");
   return converter.Convert(utf8, SkipUtf8);
 }
 
 std::string ToUtf8(std::string_view text) {
   if (IsAscii(text)) return std::string(text);
-  thread_local Iconv converter("UTF-8", "GBK");
+  thread_local CharsetConverter converter("UTF-8", "GBK");
   return converter.Convert(text, SkipOneByte);
 }
 

@@ -4,9 +4,15 @@
 #include <string>
 #include <string_view>
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
+
+// Whether `byte` starts a double-byte character when a byte follows it.
+inline bool IsLeadByte(char byte) { return (static_cast<unsigned char>(byte) & 0x80) != 0; }
+
+// Whether every byte of `text` is ASCII.
+bool IsAscii(std::string_view text);
 
 // Length in bytes of the character that starts at `pos`: a byte with its high
 // bit set and the byte after it form one double-byte character.

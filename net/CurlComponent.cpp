@@ -1,9 +1,21 @@
-#include "CurlComponent.h"
+#include "net/CurlComponent.h"
 
 #include <curl/curl.h>
 
 namespace zonivo {
 namespace {
+
+// libcurl's global set-up, done once before the first request and undone at
+// the end of the program.
+class CurlLibrary {
+ public:
+  CurlLibrary() { curl_global_init(CURL_GLOBAL_DEFAULT); }
+  ~CurlLibrary() { curl_global_cleanup(); }
+  CurlLibrary(const CurlLibrary&) = delete;
+  CurlLibrary& operator=(const CurlLibrary&) = delete;
+};
+
+void EnsureCurlLibrary() { static const CurlLibrary library; }
 
 // Connections, TLS sessions and name look-ups are kept between requests; each
 // request still has its own easy handle. Used from the window thread only.
@@ -113,6 +125,7 @@ CurlSettings& CurrentCurlSettings() {
 }
 
 std::unique_ptr<HttpComponent> MakeCurlComponent() {
+  EnsureCurlLibrary();
   CURL* easy = curl_easy_init();
   if (easy == nullptr) return nullptr;
   return std::make_unique<CurlComponent>(easy);

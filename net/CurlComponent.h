@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "HttpComponent.h"
+#include "net/HttpComponent.h"
 
 namespace zonivo {
 

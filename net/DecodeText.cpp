@@ -1,11 +1,11 @@
-#include "DecodeText.h"
+#include "net/DecodeText.h"
 
 #include <algorithm>
 #include <cctype>
 #include <string_view>
 
-#include "CodePage.h"
-#include "Iconv.h"
+#include "net/CodePage.h"
+#include "net/CharsetConverter.h"
 
 namespace zonivo {
 namespace {
@@ -30,7 +30,7 @@ Text DecodeText(const Bytes& bytes, const Text& charset) {
   const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   if (NamesUtf8(charset)) return FromUtf8(WithoutBom(raw));
   // Other character sets pass through UTF-8; iconv also rejects unknown names.
-  Iconv toUtf8("UTF-8", charset.c_str());
+  CharsetConverter toUtf8("UTF-8", charset.c_str());
   if (!toUtf8.IsOpen()) return {};
   return FromUtf8(toUtf8.Convert(raw, [](std::string_view) { return 1; }));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

@@ -1,8 +1,8 @@
-#include "HttpRequest.h"
+#include "net/HttpRequest.h"
 
-#include "CodePage.h"
-#include "CurlComponent.h"
-#include "Pause.h"
+#include "net/CodePage.h"
+#include "net/CurlComponent.h"
+#include "net/Pause.h"
 
 namespace zonivo {
 namespace {

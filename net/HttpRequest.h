@@ -3,8 +3,8 @@
 #include <functional>
 #include <memory>
 
-#include "HttpComponent.h"
-#include "Text.h"
+#include "net/HttpComponent.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

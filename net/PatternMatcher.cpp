@@ -1,8 +1,8 @@
-#include "PatternMatcher.h"
+#include "net/PatternMatcher.h"
 
-#include "CodePage.h"
-#include "RegexEngine.h"
-#include "TextSearch.h"
+#include "net/CodePage.h"
+#include "net/RegexEngine.h"
+#include "net/TextSearch.h"
 
 namespace zonivo {
 

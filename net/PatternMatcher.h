@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

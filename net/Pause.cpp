@@ -1,10 +1,10 @@
-#include "Pause.h"
+#include "net/Pause.h"
 
 #include <algorithm>
 #include <chrono>
 #include <thread>
 
-#include "WindowEvents.h"
+#include "net/WindowEvents.h"
 
 namespace zonivo {
 namespace {

@@ -1,4 +1,4 @@
-#include "RegexEngine.h"
+#include "net/RegexEngine.h"
 
 namespace zonivo {
 namespace {

@@ -1,8 +1,9 @@
-#include "TextSearch.h"
+#include "net/TextSearch.h"
 
 #include <cstddef>
+#include <cstring>
 
-#include "CodePage.h"
+#include "net/CodePage.h"
 
 namespace zonivo {
 namespace {
@@ -17,14 +18,28 @@ bool PieceAt(std::string_view text, std::size_t pos, std::string_view piece, boo
   return true;
 }
 
+// Whether a character begins at `pos`, given that one begins at `from`. A byte
+// that cannot lead a pair always ends a character, and from there the lead
+// bytes before `pos` pair up: `pos` begins a character when they are even.
+bool BeginsCharacter(std::string_view text, std::size_t from, std::size_t pos) {
+  std::size_t leads = 0;
+  for (; pos > from && IsLeadByte(text[pos - 1]); --pos) ++leads;
+  return leads % 2 == 0;
+}
+
 }  // namespace
 
 int FindText(std::string_view text, std::string_view piece, int start) {
-  std::size_t pos = start < 1 ? 0 : static_cast<std::size_t>(start) - 1;
-  if (piece.empty() || pos >= text.size()) return -1;
-  for (; pos + piece.size() <= text.size(); pos += CharLength(text, pos))
-    if (text[pos] == piece[0] && PieceAt(text, pos, piece, true)) return static_cast<int>(pos) + 1;
-  return -1;
+  std::size_t from = start < 1 ? 0 : static_cast<std::size_t>(start) - 1;
+  if (piece.empty() || from >= text.size()) return -1;
+  for (std::size_t pos = from;;) {
+    const void* hit = memmem(text.data() + pos, text.size() - pos, piece.data(), piece.size());
+    if (hit == nullptr) return -1;
+    const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+    if (BeginsCharacter(text, from, at)) return static_cast<int>(at) + 1;
+    // `at` is the second byte of a character, so the next byte begins one.
+    from = pos = at + 1;
+  }
 }
 
 Text MidText(std::string_view text, int start, int length) {

@@ -1,4 +1,4 @@
-#include "WindowEvents.h"
+#include "net/WindowEvents.h"
 
 namespace zonivo {
 namespace {

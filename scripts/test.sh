@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZONIVO_SANITIZE=ON -DZONIVO_TESTS=ON
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZONIVO_SANITIZE=ON -DZONIVO_TESTS=ON -DZONIVO_WERROR=ON
 cmake --build build-test
 cd build-test
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2 --timeout 300

@@ -1,24 +1,25 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
 #include <QUrl>
 
-#include "AppState.h"
-#include "CodePage.h"
-#include "Commands.h"
-#include "Controls.h"
-#include "DialogPresenter.h"
-#include "DomainList.h"
-#include "GuardedListTarget.h"
-#include "LinkLabel.h"
-#include "PictureButton.h"
-#include "Pictures.h"
-#include "PopupMenu.h"
-#include "RecordsWindow.h"
-#include "ResultMessages.h"
-#include "Windows.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
+#include "api/Commands.h"
+#include "ui/toolkit/CommandTail.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/DialogPresenter.h"
+#include "api/DomainList.h"
+#include "ui/toolkit/GuardedListTarget.h"
+#include "ui/toolkit/LinkLabel.h"
+#include "ui/toolkit/PictureButton.h"
+#include "ui/Pictures.h"
+#include "ui/toolkit/PopupMenu.h"
+#include "ui/RecordsWindow.h"
+#include "api/ResultMessages.h"
+#include "ui/toolkit/WindowLoading.h"
 
 namespace zonivo {
 namespace {
@@ -27,14 +28,10 @@ constexpr const char* kSignUpUrl = "http://www.zonivo.com/SignUp/";
 constexpr QSize kOuterSize(466, 386);
 enum DomainMenuItem { kAddItem = 0, kManageItem = 1, kDeleteItem = 2 };
 
-bool StillOpen(const QPointer<MainWindow>& window) { return window && window->isVisible(); }
-
-void ShowInformation(const Text& message) { ShowMessageBox(message, 64, FromUtf8("信息")); }
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : ClientWindow(parent, kOuterSize) {
-  setObjectName("MainWindow");
+  setObjectName(QStringLiteral("MainWindow"));
   SetCaption(this, FromUtf8("Zonivo 客户端   作者Marbeck"));
   BuildHeader();
   BuildSignIn();
@@ -79,13 +76,17 @@ void MainWindow::BuildDomainList() {
 
 void MainWindow::OnSignIn() {
   const Text account = EditText(account_);
-  const Text password = EditText(password_);
-  if (account.empty() || password.empty()) return;
-  State().account = account;
-  State().password = password;
-  QPointer<MainWindow> self(this);
+  Text password = EditText(password_);
+  const bool complete = !account.empty() && !password.empty();
+  if (complete) {
+    State().account = account;
+    StorePassword(State(), password);
+  }
+  WipeText(password);
+  if (!complete) return;
+  const QPointer<MainWindow> self(this);
   GuardedListTarget list(domains_);
-  if (!RefreshDomainList(list) && StillOpen(self)) ShowMessageBox(FromUtf8("登陆失败"), 0);
+  if (!RefreshDomainList(list) && self && self->IsOpen()) ShowMessageBox(FromUtf8("登陆失败"), kOkOnly);
 }
 
 void MainWindow::OnDomainListRightClick() {
@@ -100,11 +101,7 @@ void MainWindow::OnDomainListRightClick() {
 void MainWindow::OnAddDomain() {
   const std::optional<Text> domain = ShowInputBox(FromUtf8("提示信息"), FromUtf8("添加域名"));
   if (!domain) return;
-  QPointer<MainWindow> self(this);
-  const Text message = CreateDomain(*domain);
-  if (!StillOpen(self)) return;
-  ShowInformation(message);
-  if (message == FromUtf8(message::kDomainAdded)) RefreshAfterChange();
+  RunCommand(this, [&domain] { return CreateDomain(*domain); }, RefreshDomainsAfter(message::kDomainAdded));
 }
 
 void MainWindow::OnManageDomain() {
@@ -123,20 +120,16 @@ void MainWindow::OnDeleteDomain() {
   const Text name = domains_->ListCell(row, 1);
   const Text id = domains_->ListCell(row, 0);
   const Text question = FromUtf8("您确定要删除域名 ") + name + FromUtf8(" 吗?");
-  if (ShowMessageBox(question, 4, FromUtf8("询问")) == kNo) return;
-  QPointer<MainWindow> self(this);
-  const Text message = RemoveDomain(id);
-  if (!StillOpen(self)) return;
-  ShowInformation(message);
-  if (message == FromUtf8(message::kDomainRemoved)) RefreshAfterChange();
+  if (ShowMessageBox(question, kYesNo, FromUtf8("询问")) == kNo) return;
+  RunCommand(this, [&id] { return RemoveDomain(id); }, RefreshDomainsAfter(message::kDomainRemoved));
 }
 
 void MainWindow::OnSignUp() { QDesktopServices::openUrl(QUrl(QString::fromUtf8(kSignUpUrl))); }
 
-void MainWindow::RefreshAfterChange() {
-  QPointer<MainWindow> self(this);
-  GuardedListTarget list(domains_);
-  if (!RefreshDomainList(list) && StillOpen(self)) ShowInformation(FromUtf8("获取域名列表失败"));
+RefreshAfterSuccess MainWindow::RefreshDomainsAfter(const char* successUtf8) {
+  return {successUtf8,
+          [list = GuardedListTarget(domains_)]() mutable { return RefreshDomainList(list); },
+          "获取域名列表失败"};
 }
 
 }  // namespace zonivo

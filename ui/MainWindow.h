@@ -2,8 +2,9 @@
 
 #include <QPointer>
 
-#include "ClientWindow.h"
-#include "Text.h"
+#include "ui/toolkit/ClientWindow.h"
+#include "ui/toolkit/CommandTail.h"
+#include "net/Text.h"
 
 class QLineEdit;
 class QMenu;
@@ -33,8 +34,9 @@ class MainWindow final : public ClientWindow {
   void OnDeleteDomain();
   void OnSignUp();
 
-  // Fetches the domains again after a change, saying so when that fails.
-  void RefreshAfterChange();
+  // Fetches the domains again after the command's success message, saying so
+  // when that fails.
+  RefreshAfterSuccess RefreshDomainsAfter(const char* successUtf8);
 
   QLineEdit* account_ = nullptr;
   QLineEdit* password_ = nullptr;

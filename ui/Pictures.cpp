@@ -1,11 +1,11 @@
-#include "Pictures.h"
+#include "ui/Pictures.h"
 
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "QtText.h"
+#include "ui/toolkit/QtText.h"
 
 namespace zonivo {
 namespace {

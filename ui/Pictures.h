@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QSize>
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

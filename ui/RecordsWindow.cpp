@@ -1,13 +1,13 @@
-#include "RecordsWindow.h"
+#include "ui/RecordsWindow.h"
 
-#include "AppState.h"
-#include "CodePage.h"
-#include "Controls.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
+#include "ui/toolkit/Controls.h"
 
 namespace zonivo {
 
 RecordsWindow::RecordsWindow(QWidget* parent) : ClientWindow(parent, {622, 465}) {
-  setObjectName("RecordsWindow");
+  setObjectName(QStringLiteral("RecordsWindow"));
   SetCaption(this, FromUtf8("Zonivo 客户端   -   域名管理   作者Marbeck"));
 }
 

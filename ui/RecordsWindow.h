@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClientWindow.h"
+#include "ui/toolkit/ClientWindow.h"
 
 namespace zonivo {
 
@@ -11,6 +11,8 @@ class RecordsWindow final : public ClientWindow {
 
  public:
   explicit RecordsWindow(QWidget* parent);
+
+ protected:
   void OnCreated() override;
 };
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "AppState.h"
-#include "CodePage.h"
-#include "Commands.h"
-#include "ServiceEnvironment.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
+#include "api/Commands.h"
+#include "tests/support/ServiceEnvironment.h"
 
 namespace zonivo {
 namespace {

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "AppState.h"
-#include "CodePage.h"
-#include "DomainList.h"
-#include "RecordingList.h"
-#include "ServiceEnvironment.h"
-#include "WindowEvents.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
+#include "api/DomainList.h"
+#include "tests/api/RecordingList.h"
+#include "tests/support/ServiceEnvironment.h"
+#include "net/WindowEvents.h"
 
 namespace zonivo {
 namespace {
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"TruncatedInsideAnItem", kOk + Item("1", "a.com", "enable") + "<item><id>2</id><name>b.c",
                  {{"1", "a.com", "enable", "2", "1"}, {"2", "", "", "", ""}}},
         ScanCase{"UpperCaseTagsAreNotFound", kOk + "<ITEM><ID>1</ID></ITEM>", {}}),
-    [](const testing::TestParamInfo<ScanCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<ScanCase>& param) { return param.param.name; });
 
 TEST(ReadDomainRowsNoiseTest, AlwaysEndsOnArbitraryTagSoup) {
   const std::vector<std::string> pieces = {"<item>", "<id>", "</id>", "<name>", "</name>", "<status>",

@@ -3,37 +3,33 @@
 #include <string>
 #include <vector>
 
-#include "CodePage.h"
-#include "ListTarget.h"
+#include "net/CodePage.h"
+#include "api/ListTarget.h"
 
 namespace zonivo::test {
 
 // A list target that keeps its rows as UTF-8 strings.
 class RecordingList final : public ListTarget {
  public:
-  explicit RecordingList(int columns) : columns_(columns) {}
+  explicit RecordingList(std::size_t columns) : columns_(columns) {}
 
   std::uint64_t StartFill() override {
     rows.clear();
     return ++fills_;
   }
   bool IsLatestFill(std::uint64_t ticket) const override { return ticket == fills_; }
-  int InsertRow(int position, const Text& text) override {
-    const int count = static_cast<int>(rows.size());
-    const int at = position < 0 || position > count ? count : position;
-    rows.insert(rows.begin() + at, std::vector<std::string>(columns_));
-    rows[at][0] = ToUtf8(text);
-    return at;
-  }
-  void SetCell(int row, int column, const Text& text) override {
-    if (row >= 0 && row < static_cast<int>(rows.size()) && column >= 0 && column < columns_)
-      rows[row][column] = ToUtf8(text);
+  void AppendRows(const std::vector<ListRow>& added) override {
+    for (const ListRow& row : added) {
+      std::vector<std::string> cells(columns_);
+      for (std::size_t c = 0; c < row.size() && c < cells.size(); ++c) cells[c] = ToUtf8(row[c]);
+      rows.push_back(cells);
+    }
   }
 
   std::vector<std::vector<std::string>> rows;
 
  private:
-  int columns_;
+  std::size_t columns_;
   std::uint64_t fills_ = 0;
 };
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CodePage.h"
-#include "RequestForm.h"
+#include "net/CodePage.h"
+#include "api/RequestForm.h"
 
 namespace zonivo {
 namespace {

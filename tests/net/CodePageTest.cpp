@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CodePage.h"
-#include "DecodeText.h"
+#include "net/CodePage.h"
+#include "net/DecodeText.h"
 
 namespace zonivo {
 namespace {
@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"OtherCharset", "\xD5\xFD", "gbk", "\xD5\xFD"},
         DecodeCase{"InvalidInOtherCharset", "\xD5\xFD\xFF", "gbk", "\xD5\xFD?"},
         DecodeCase{"UnknownCharset", "abc", "no-such-charset", ""}),
-    [](const testing::TestParamInfo<DecodeCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<DecodeCase>& param) { return param.param.name; });
 
 TEST(DecodeTextTest, LargeMixedInputKeepsEveryCharacter) {
   std::string utf8, gbk;

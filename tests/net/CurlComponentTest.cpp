@@ -2,10 +2,10 @@
 
 #include <chrono>
 
-#include "CurlComponent.h"
-#include "HttpRequest.h"
-#include "StandInService.h"
-#include "TestCertificate.h"
+#include "net/CurlComponent.h"
+#include "net/HttpRequest.h"
+#include "tests/support/StandInService.h"
+#include "tests/support/TestCertificate.h"
 
 namespace zonivo {
 namespace {

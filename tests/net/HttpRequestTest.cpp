@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "HttpRequest.h"
-#include "Pause.h"
-#include "WindowEvents.h"
+#include "net/HttpRequest.h"
+#include "net/Pause.h"
+#include "net/WindowEvents.h"
 
 namespace zonivo {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PatternMatcher.h"
+#include "net/PatternMatcher.h"
 
 namespace zonivo {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TextSearch.h"
+#include "net/TextSearch.h"
 
 namespace zonivo {
 namespace {

@@ -1,4 +1,4 @@
-#include "ModalHelper.h"
+#include "tests/support/ModalHelper.h"
 
 #include <gtest/gtest.h>
 

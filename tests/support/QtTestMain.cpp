@@ -1,22 +1,19 @@
-#include <curl/curl.h>
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "EventLoop.h"
+#include "ui/toolkit/Toolkit.h"
 
 // Test main of the suites that need the toolkit: one application object for
 // the whole process, on the offscreen platform unless told otherwise.
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  curl_global_init(CURL_GLOBAL_DEFAULT);
   int result = 0;
   {
     zonivo::Toolkit toolkit(argc, argv);
     result = RUN_ALL_TESTS();
   }
-  curl_global_cleanup();
   return result;
 }

@@ -1,8 +1,8 @@
-#include "ScriptedPresenter.h"
+#include "tests/support/ScriptedPresenter.h"
 
 #include <ostream>
 
-#include "CodePage.h"
+#include "net/CodePage.h"
 
 namespace zonivo::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "DialogPresenter.h"
+#include "ui/toolkit/DialogPresenter.h"
 
 namespace zonivo::test {
 

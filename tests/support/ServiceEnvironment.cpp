@@ -1,11 +1,11 @@
-#include "ServiceEnvironment.h"
+#include "tests/support/ServiceEnvironment.h"
 
-#include "AppState.h"
-#include "CodePage.h"
-#include "CurlComponent.h"
-#include "Endpoints.h"
-#include "TestCertificate.h"
-#include "WindowEvents.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
+#include "net/CurlComponent.h"
+#include "api/Endpoints.h"
+#include "tests/support/TestCertificate.h"
+#include "net/WindowEvents.h"
 
 namespace zonivo::test {
 

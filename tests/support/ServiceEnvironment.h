@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HttpRequest.h"
-#include "StandInService.h"
+#include "net/HttpRequest.h"
+#include "tests/support/StandInService.h"
 
 namespace zonivo::test {
 

@@ -1,4 +1,4 @@
-#include "StandInService.h"
+#include "tests/support/StandInService.h"
 
 #include <httplib.h>
 
@@ -6,7 +6,7 @@
 #include <cctype>
 #include <chrono>
 
-#include "TestCertificate.h"
+#include "tests/support/TestCertificate.h"
 
 namespace zonivo::test {
 namespace {

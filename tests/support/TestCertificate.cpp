@@ -1,4 +1,4 @@
-#include "TestCertificate.h"
+#include "tests/support/TestCertificate.h"
 
 #include <openssl/ec.h>
 #include <openssl/pem.h>

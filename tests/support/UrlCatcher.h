@@ -11,8 +11,8 @@ class UrlCatcher final : public QObject {
   Q_OBJECT
 
  public:
-  UrlCatcher() { QDesktopServices::setUrlHandler("http", this, "Open"); }
-  ~UrlCatcher() override { QDesktopServices::unsetUrlHandler("http"); }
+  UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open"); }
+  ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
 
   QList<QUrl> opened;
 

@@ -6,16 +6,16 @@
 #include <QTest>
 #include <QUrl>
 
-#include "AppState.h"
-#include "CodePage.h"
-#include "ListView.h"
-#include "MainWindow.h"
-#include "ModalHelper.h"
-#include "RecordsWindow.h"
-#include "ScriptedPresenter.h"
-#include "ServiceEnvironment.h"
-#include "UrlCatcher.h"
-#include "Windows.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
+#include "ui/toolkit/ListView.h"
+#include "ui/MainWindow.h"
+#include "tests/support/ModalHelper.h"
+#include "ui/RecordsWindow.h"
+#include "tests/support/ScriptedPresenter.h"
+#include "tests/support/ServiceEnvironment.h"
+#include "tests/support/UrlCatcher.h"
+#include "ui/toolkit/WindowLoading.h"
 
 namespace zonivo {
 namespace {
@@ -112,8 +112,8 @@ TEST_F(MainWindowTest, LayoutFollowsTheWindowDefinition) {
   for (const Place& p : places) EXPECT_EQ(Find<QWidget>(window_, p.name)->geometry(), p.geometry) << p.name;
   EXPECT_EQ(Find<QLabel>(window_, "透明标签_注册")->text(), QString::fromUtf8("注册账号"));
   EXPECT_EQ(Find<QLabel>(window_, "图片框_顶部")->pixmap().deviceIndependentSize(), QSizeF(469, 85));
-  password_->setText("abc");
-  EXPECT_EQ(password_->displayText(), "***");
+  password_->setText(QStringLiteral("abc"));
+  EXPECT_EQ(password_->displayText(), QStringLiteral("***"));
   EXPECT_EQ(account_->palette().color(QPalette::Text), QColor(0, 128, 128));
   EXPECT_EQ(list_->palette().color(QPalette::Text), QColor(0, 96, 192));
   const char* titles[] = {"编号", "域名", "状态", "记录", "group"};
@@ -147,8 +147,8 @@ TEST_F(MainWindowTest, SignInListsTheDomainsInAnswerOrder) {
 
 TEST_F(MainWindowTest, EnterInThePasswordBoxSignsIn) {
   env_.service().AddDomain("a.com");
-  account_->setText("user@example.com");
-  password_->setText("secret");
+  account_->setText(QStringLiteral("user@example.com"));
+  password_->setText(QStringLiteral("secret"));
   QTest::keyClick(password_, Qt::Key_Return);
   EXPECT_EQ(list_->RowCount(), 1);
 }
@@ -283,15 +283,15 @@ TEST_F(MainWindowTest, ManagingOpensTheRecordsWindowModally) {
 TEST_F(MainWindowTest, SignUpLinkOpensTheSignUpPage) {
   test::UrlCatcher browser;
   QTest::mouseClick(Find<QWidget>(window_, "透明标签_注册"), Qt::LeftButton);
-  EXPECT_EQ(browser.opened, QList<QUrl>{QUrl("http://www.zonivo.com/SignUp/")});
+  EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(QStringLiteral("http://www.zonivo.com/SignUp/"))});
   EXPECT_TRUE(dialogs_.Shown().empty());
 }
 
 TEST_F(MainWindowTest, OverlappingSignInsLeaveNoDuplicatedRows) {
   env_.service().AddDomain("a.com");
   env_.service().AddDomain("b.com");
-  account_->setText("user@example.com");
-  password_->setText("secret");
+  account_->setText(QStringLiteral("user@example.com"));
+  password_->setText(QStringLiteral("secret"));
   QWidget* button = Find<QWidget>(window_, "按钮_登陆");
   // The second click waits in the queue and runs while the first sign-in
   // processes pending events.
@@ -313,8 +313,8 @@ TEST_F(MainWindowTest, ClosingBeforeTheAnswerArrivesIsHarmless) {
 }
 
 void MainWindowTest::CloseDuringSignIn() {
-  account_->setText("user@example.com");
-  password_->setText("secret");
+  account_->setText(QStringLiteral("user@example.com"));
+  password_->setText(QStringLiteral("secret"));
   QPointer<MainWindow> window = window_;
   QMetaObject::invokeMethod(window_, [window] { window->close(); }, Qt::QueuedConnection);
   QTest::mouseClick(Find<QWidget>(window_, "按钮_登陆"), Qt::LeftButton);

@@ -10,16 +10,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "CodePage.h"
-#include "ComboBox.h"
-#include "DialogPresenter.h"
-#include "GuardedListTarget.h"
-#include "ListView.h"
-#include "ModalHelper.h"
-#include "Pause.h"
-#include "QtWindowEvents.h"
-#include "PopupMenu.h"
-#include "Windows.h"
+#include "net/CodePage.h"
+#include "ui/toolkit/ComboBox.h"
+#include "ui/toolkit/DialogPresenter.h"
+#include "ui/toolkit/GuardedListTarget.h"
+#include "ui/toolkit/ListView.h"
+#include "tests/support/ModalHelper.h"
+#include "net/Pause.h"
+#include "ui/toolkit/QtWindowEvents.h"
+#include "ui/toolkit/PopupMenu.h"
+#include "ui/toolkit/WindowLoading.h"
 
 namespace zonivo {
 namespace {
@@ -75,11 +75,11 @@ TEST(GuardedListTargetTest, DropsRowsForAListThatIsGone) {
   GuardedListTarget list(view);
   const std::uint64_t ticket = list.StartFill();
   EXPECT_TRUE(list.IsLatestFill(ticket));
-  EXPECT_EQ(list.InsertRow(-1, "a"), 0);
+  list.AppendRows({{"a", "b"}});
+  EXPECT_EQ(view->ListCell(0, 1), "b");
   delete view;
   EXPECT_FALSE(list.IsLatestFill(ticket));
-  EXPECT_EQ(list.InsertRow(-1, "b"), -1);
-  list.SetCell(0, 1, "c");
+  list.AppendRows({{"c", "d"}});
   EXPECT_EQ(list.StartFill(), 0u);
 }
 
@@ -186,7 +186,7 @@ TEST(MessageBoxTest, FlagsMapToButtonsIconsAndAnswers) {
       std::sort(expected.begin(), expected.end());
       EXPECT_EQ(buttons, expected) << "flags " << c.flags;
       EXPECT_EQ(box->icon(), c.icon) << "flags " << c.flags;
-      EXPECT_EQ(box->windowTitle(), "T");
+      EXPECT_EQ(box->windowTitle(), QStringLiteral("T"));
       c.act(box);
     });
     EXPECT_EQ(ShowMessageBox("text", c.flags, "T"), c.expected) << "flags " << c.flags;
@@ -209,8 +209,8 @@ TEST(InputBoxTest, HoldsTheTextSelectedAndAnswersOnlyWhenConfirmed) {
   test::WhenModal([](QWidget* modal) {
     auto* entry = modal->findChild<QLineEdit*>();
     EXPECT_EQ(modal->windowTitle(), QString::fromUtf8("添加域名"));
-    EXPECT_EQ(entry->selectedText(), "old");
-    QTest::keyClicks(entry, "new.com");
+    EXPECT_EQ(entry->selectedText(), QStringLiteral("old"));
+    QTest::keyClicks(entry, QStringLiteral("new.com"));
     qobject_cast<QDialog*>(modal)->accept();
   });
   EXPECT_EQ(ShowInputBox("prompt", FromUtf8("添加域名"), "old"), std::optional<Text>("new.com"));
@@ -310,7 +310,7 @@ TEST(PopupMenuTest, ShowsOnlyVisibleItemsBesideThePointer) {
   QStringList shown;
   for (QAction* a : menu->actions())
     if (a->isVisible()) shown << a->text();
-  EXPECT_EQ(shown, (QStringList{"one", "three"}));
+  EXPECT_EQ(shown, (QStringList{QStringLiteral("one"), QStringLiteral("three")}));
   menu->hide();
 }
 

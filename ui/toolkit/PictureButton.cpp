@@ -1,4 +1,4 @@
-#include "PictureButton.h"
+#include "ui/toolkit/PictureButton.h"
 
 #include <QPainter>
 

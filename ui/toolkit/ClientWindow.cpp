@@ -1,7 +1,8 @@
-#include "ClientWindow.h"
+#include "ui/toolkit/ClientWindow.h"
 
 #include <QCloseEvent>
 #include <QPalette>
+#include <QPointer>
 
 namespace zonivo {
 namespace {
@@ -15,7 +16,8 @@ const QColor kBackground(0, 136, 255);
 
 ClientWindow::ClientWindow(QWidget* parent, QSize outerSize)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      outerSize_(outerSize) {
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(outerSize.width() - kFrameWidth, outerSize.height() - kFrameHeight);
   QPalette colours = palette();
@@ -24,9 +26,24 @@ ClientWindow::ClientWindow(QWidget* parent, QSize outerSize)
   setAutoFillBackground(true);
 }
 
+void ClientWindow::Create() {
+  const QPointer<ClientWindow> self(this);
+  beingCreated_ = true;
+  OnCreated();
+  if (self) beingCreated_ = false;
+}
+
 void ClientWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
-  if (event->isAccepted()) emit Closed();
+  if (!event->isAccepted()) return;
+  MarkClosed();
+  emit Closed();
+}
+
+// The windows this one owns close with it.
+void ClientWindow::MarkClosed() {
+  closed_ = true;
+  for (ClientWindow* owned : findChildren<ClientWindow*>()) owned->closed_ = true;
 }
 
 }  // namespace zonivo

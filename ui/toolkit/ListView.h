@@ -5,7 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "Text.h"
+#include "api/ListTarget.h"
+#include "net/Text.h"
 
 namespace zonivo {
 
@@ -28,6 +29,8 @@ class ListView final : public QTableView {
   int ListInsertRow(int position = -1, const Text& text = {});
   void ListSetCell(int row, int column, const Text& text);
   Text ListCell(int row, int column) const;
+  // Appends `rows` in one batch.
+  void AppendRows(const std::vector<ListRow>& rows);
   int ListCurrentRow() const;
   int RowCount() const;
 

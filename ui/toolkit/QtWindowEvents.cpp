@@ -1,4 +1,4 @@
-#include "QtWindowEvents.h"
+#include "ui/toolkit/QtWindowEvents.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
-#include "PopupMenu.h"
+#include "ui/toolkit/PopupMenu.h"
 
 #include <QCursor>
 
-#include "QtText.h"
+#include "ui/toolkit/QtText.h"
 
 namespace zonivo {
 

@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <vector>
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

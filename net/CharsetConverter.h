@@ -12,12 +12,12 @@ namespace zonivo {
 // One iconv conversion descriptor. Input that the target cannot take is
 // replaced by "?" according to the caller's skip rule, so conversion never fails
 // part-way and never reads past the input.
-class Iconv {
+class CharsetConverter {
  public:
-  Iconv(const char* to, const char* from);
-  ~Iconv();
-  Iconv(const Iconv&) = delete;
-  Iconv& operator=(const Iconv&) = delete;
+  CharsetConverter(const char* to, const char* from);
+  ~CharsetConverter();
+  CharsetConverter(const CharsetConverter&) = delete;
+  CharsetConverter& operator=(const CharsetConverter&) = delete;
 
   bool IsOpen() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
@@ -34,7 +34,7 @@ class Iconv {
 };
 
 template <typename Skip>
-std::string Iconv::Convert(std::string_view in, Skip skip) {
+std::string CharsetConverter::Convert(std::string_view in, Skip skip) {
   std::string out(in.size() + in.size() / 2 + 16, '\0');
   std::size_t used = 0;
   const char* next = in.data();

@@ -2,9 +2,14 @@
 
 #include <optional>
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
+
+// The flags of ShowMessageBox that the windows use, with the values of the
+// Windows message-box flags: buttons in the low four bits, the icon in the
+// next four.
+enum MessageBoxFlags { kOkOnly = 0, kYesNo = 4, kInformationIcon = 64 };
 
 // Buttons that ShowMessageBox returns.
 enum MessageBoxAnswer { kOk = 0, kCancel = 1, kAbort = 2, kRetry = 3, kIgnore = 4, kYes = 5, kNo = 6 };
@@ -14,8 +19,8 @@ enum MessageBoxAnswer { kOk = 0, kCancel = 1, kAbort = 2, kRetry = 3, kIgnore = 
 class DialogPresenter {
  public:
   virtual ~DialogPresenter() = default;
-  // `flags` as the Windows message-box flags: buttons in the low four bits,
-  // the icon in the next four. Returns a MessageBoxAnswer.
+  // `flags` as the Windows message-box flags (MessageBoxFlags names those in
+  // use). Returns a MessageBoxAnswer.
   virtual int MessageBox(const Text& text, int flags, const Text& title) = 0;
   // The entered text, or nothing when the dialog was cancelled or closed.
   virtual std::optional<Text> InputBox(const Text& prompt, const Text& title,
@@ -26,7 +31,10 @@ class DialogPresenter {
 void InstallDialogPresenter(DialogPresenter* presenter);
 
 // A modal message box for the whole program. An empty title shows "信息：".
-int ShowMessageBox(const Text& text, int flags = 0, const Text& title = {});
+int ShowMessageBox(const Text& text, int flags = kOkOnly, const Text& title = {});
+
+// `text` with the information icon, an OK button and the title "信息".
+void ShowInformation(const Text& text);
 
 // A modal entry dialog holding `text`, all selected. `mode` 1 is a plain
 // entry, the only mode there is.

@@ -1,12 +1,12 @@
-#include "Controls.h"
+#include "ui/toolkit/Controls.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "LinkLabel.h"
-#include "PictureButton.h"
-#include "QtText.h"
+#include "ui/toolkit/LinkLabel.h"
+#include "ui/toolkit/PictureButton.h"
+#include "ui/toolkit/QtText.h"
 
 namespace zonivo {
 namespace {
@@ -30,7 +30,7 @@ QFrame* MakeFrame(QWidget* parent, const char* name, QRect place) {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect place, const char* utf8Text) {
   auto* label = Place(new QLabel(QString::fromUtf8(utf8Text), parent), name, place);
-  label->setStyleSheet("color: white;");
+  label->setStyleSheet(QStringLiteral("color: white;"));
   return label;
 }
 
@@ -43,7 +43,7 @@ QLineEdit* MakeEditBox(QWidget* parent, const char* name, QRect place, bool pass
   SetEntryColours(edit);
   if (password) {
     edit->setEchoMode(QLineEdit::Password);
-    edit->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");
+    edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   }
   return edit;
 }

@@ -2,17 +2,19 @@
 
 #include <QPointer>
 
-#include "ClientWindow.h"
+#include "ui/toolkit/ClientWindow.h"
 
 namespace zonivo {
 
-// Shows a freshly created window: runs its created event, centres and shows
-// it. A modal window blocks every other window of the program and the call
-// returns after it has closed.
+// Shows a freshly made window: runs its created event, centres and shows it.
+// A modal window blocks every other window of the program from the start of
+// its created event until it closes, and the call returns after it has
+// closed.
 void ShowNewWindow(ClientWindow* window, bool modal);
 
-// Brings an open window to the front, restored if it was minimised.
-void BringToFront(QWidget* window);
+// Brings an open window to the front, restored if it was minimised; a window
+// whose created event still runs is left as it is.
+void BringToFront(ClientWindow* window);
 
 // Opens the window of type W held in `slot`. A window that is already open is
 // only brought to the front. A window that is not modal is owned by `parent`

@@ -1,4 +1,4 @@
-#include "LinkLabel.h"
+#include "ui/toolkit/LinkLabel.h"
 
 #include <QMouseEvent>
 
@@ -8,7 +8,7 @@ LinkLabel::LinkLabel(QWidget* parent, const QString& text) : QLabel(text, parent
   setAttribute(Qt::WA_TranslucentBackground);
   setAutoFillBackground(false);
   setCursor(Qt::PointingHandCursor);
-  setStyleSheet("color: white; text-decoration: underline; background: transparent;");
+  setStyleSheet(QStringLiteral("color: white; text-decoration: underline; background: transparent;"));
   setAlignment(Qt::AlignCenter);
 }
 

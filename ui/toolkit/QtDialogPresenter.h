@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogPresenter.h"
+#include "ui/toolkit/DialogPresenter.h"
 
 namespace zonivo {
 

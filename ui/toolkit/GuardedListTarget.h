@@ -2,8 +2,8 @@
 
 #include <QPointer>
 
-#include "ListTarget.h"
-#include "ListView.h"
+#include "api/ListTarget.h"
+#include "ui/toolkit/ListView.h"
 
 namespace zonivo {
 
@@ -17,11 +17,8 @@ class GuardedListTarget final : public ListTarget {
   bool IsLatestFill(std::uint64_t ticket) const override {
     return view_ && view_->IsLatestFill(ticket);
   }
-  int InsertRow(int position, const Text& text) override {
-    return view_ ? view_->ListInsertRow(position, text) : -1;
-  }
-  void SetCell(int row, int column, const Text& text) override {
-    if (view_) view_->ListSetCell(row, column, text);
+  void AppendRows(const std::vector<ListRow>& rows) override {
+    if (view_) view_->AppendRows(rows);
   }
 
  private:

@@ -1,10 +1,11 @@
-#include "QtText.h"
+#include "ui/toolkit/QtText.h"
 
-#include "CodePage.h"
+#include "net/CodePage.h"
 
 namespace zonivo {
 
 QString ToQString(const Text& text) {
+  if (IsAscii(text)) return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   const std::string utf8 = ToUtf8(text);
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }

@@ -3,8 +3,8 @@
 #include <QRect>
 #include <vector>
 
-#include "ListView.h"
-#include "Text.h"
+#include "ui/toolkit/ListView.h"
+#include "net/Text.h"
 
 class QFrame;
 class QLabel;

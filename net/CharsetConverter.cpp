@@ -1,16 +1,16 @@
-#include "Iconv.h"
+#include "net/CharsetConverter.h"
 
 #include <cerrno>
 
 namespace zonivo {
 
-Iconv::Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+CharsetConverter::CharsetConverter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
 
-Iconv::~Iconv() {
+CharsetConverter::~CharsetConverter() {
   if (IsOpen()) iconv_close(cd_);
 }
 
-std::size_t Iconv::Step(const char*& in, std::size_t& inLeft, std::string& out,
+std::size_t CharsetConverter::Step(const char*& in, std::size_t& inLeft, std::string& out,
                         std::size_t& used) {
   if (out.size() - used < 16) out.resize(out.size() * 2 + 16);
   char* outPtr = out.data() + used;

@@ -1,11 +1,11 @@
-#include "QtDialogPresenter.h"
+#include "ui/toolkit/QtDialogPresenter.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
-#include "QtText.h"
+#include "ui/toolkit/QtText.h"
 
 namespace zonivo {
 namespace {
@@ -55,7 +55,7 @@ int AnswerFor(int button) {
 int QtDialogPresenter::MessageBox(const Text& text, int flags, const Text& title) {
   const ButtonSet set = ButtonsFor(flags);
   QMessageBox box(IconFor(flags), ToQString(title), ToQString(text), set.buttons);
-  box.setObjectName("MessageBox");
+  box.setObjectName(QStringLiteral("MessageBox"));
   box.setWindowModality(Qt::ApplicationModal);
   box.setEscapeButton(set.escape);
   return AnswerFor(box.exec());
@@ -64,7 +64,7 @@ int QtDialogPresenter::MessageBox(const Text& text, int flags, const Text& title
 std::optional<Text> QtDialogPresenter::InputBox(const Text& prompt, const Text& title,
                                                 const Text& text) {
   QInputDialog dialog;
-  dialog.setObjectName("InputBox");
+  dialog.setObjectName(QStringLiteral("InputBox"));
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setWindowTitle(ToQString(title));

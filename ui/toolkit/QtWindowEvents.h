@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowEvents.h"
+#include "net/WindowEvents.h"
 
 namespace zonivo {
 

@@ -1,11 +1,11 @@
-#include "EventLoop.h"
+#include "ui/toolkit/Toolkit.h"
 
 #include <QApplication>
 #include <cstdlib>
 #include <memory>
 #include <utility>
 
-#include "QtWindowEvents.h"
+#include "ui/toolkit/QtWindowEvents.h"
 
 namespace zonivo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

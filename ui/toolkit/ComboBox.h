@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <vector>
 
-#include "Text.h"
+#include "net/Text.h"
 
 namespace zonivo {
 

@@ -1,4 +1,4 @@
-#include "RowModel.h"
+#include "ui/toolkit/RowModel.h"
 
 namespace zonivo {
 
@@ -30,13 +30,24 @@ void RowModel::Clear() {
   endResetModel();
 }
 
-int RowModel::InsertRow(int position) {
+int RowModel::InsertRow(int position, const QString& first) {
   const int count = static_cast<int>(rows_.size());
   const int row = position < 0 || position > count ? count : position;
   beginInsertRows({}, row, row);
-  rows_.insert(row, QStringList());
+  rows_.insert(row, QStringList{first});
   endInsertRows();
   return row;
+}
+
+void RowModel::AppendRows(QList<QStringList> rows) {
+  if (rows.isEmpty()) return;
+  const int first = static_cast<int>(rows_.size());
+  beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+  if (rows_.isEmpty())
+    rows_ = std::move(rows);
+  else
+    rows_.append(std::move(rows));
+  endInsertRows();
 }
 
 void RowModel::SetCell(int row, int column, const QString& text) {

@@ -1,10 +1,10 @@
-#include "ListView.h"
+#include "ui/toolkit/ListView.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
 
-#include "QtText.h"
-#include "RowModel.h"
+#include "ui/toolkit/QtText.h"
+#include "ui/toolkit/RowModel.h"
 
 namespace zonivo {
 namespace {
@@ -47,9 +47,26 @@ ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
 void ListView::ListClear() { model_->Clear(); }
 
 int ListView::ListInsertRow(int position, const Text& text) {
-  const int row = model_->InsertRow(position);
-  model_->SetCell(row, 0, ToQString(text));
-  return row;
+  return model_->InsertRow(position, ToQString(text));
+}
+
+// A cell equal to the one above it shares that one's string: columns such as
+// the state or the type repeat a few texts, converted once.
+void ListView::AppendRows(const std::vector<ListRow>& rows) {
+  QList<QStringList> converted;
+  converted.reserve(static_cast<qsizetype>(rows.size()));
+  const ListRow* above = nullptr;
+  for (const ListRow& row : rows) {
+    QStringList cells;
+    cells.reserve(static_cast<qsizetype>(row.size()));
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      const bool repeated = above && c < above->size() && (*above)[c] == row[c];
+      cells << (repeated ? converted.back()[static_cast<qsizetype>(c)] : ToQString(row[c]));
+    }
+    converted << std::move(cells);
+    above = &row;
+  }
+  model_->AppendRows(std::move(converted));
 }
 
 void ListView::ListSetCell(int row, int column, const Text& text) {

@@ -1,7 +1,7 @@
-#include "ComboBox.h"
+#include "ui/toolkit/ComboBox.h"
 
-#include "Controls.h"
-#include "QtText.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/QtText.h"
 
 namespace zonivo {
 ComboBox::ComboBox(QWidget* parent, const std::vector<Text>& items) : QComboBox(parent) {

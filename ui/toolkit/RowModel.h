@@ -19,9 +19,12 @@ class RowModel final : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   void Clear();
-  // Inserts an empty row before `position`, or at the end when `position` is
-  // negative or past the last row; returns the new row's number.
-  int InsertRow(int position);
+  // Inserts a row holding `first` in column 0 before `position`, or at the
+  // end when `position` is negative or past the last row; returns the new
+  // row's number.
+  int InsertRow(int position, const QString& first);
+  // Appends `rows` with one insertion.
+  void AppendRows(QList<QStringList> rows);
   void SetCell(int row, int column, const QString& text);
   QString Cell(int row, int column) const;
 

@@ -1,7 +1,7 @@
-#include "DialogPresenter.h"
+#include "ui/toolkit/DialogPresenter.h"
 
-#include "CodePage.h"
-#include "QtDialogPresenter.h"
+#include "net/CodePage.h"
+#include "ui/toolkit/QtDialogPresenter.h"
 
 namespace zonivo {
 namespace {
@@ -20,6 +20,11 @@ void InstallDialogPresenter(DialogPresenter* presenter) { installed = presenter;
 
 int ShowMessageBox(const Text& text, int flags, const Text& title) {
   return Presenter().MessageBox(text, flags, title.empty() ? FromUtf8("信息：") : title);
+}
+
+void ShowInformation(const Text& text) {
+  static const Text kTitle = FromUtf8("信息");
+  ShowMessageBox(text, kInformationIcon, kTitle);
 }
 
 std::optional<Text> ShowInputBox(const Text& prompt, const Text& title, const Text& text, int) {
