@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/AppState.h"
-#include "net/CodePage.h"
 #include "api/Endpoints.h"
 #include "api/RequestForm.h"
 #include "api/ResultMessages.h"
 #include "api/ServiceCall.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
 
 namespace zonivo {
 namespace {
@@ -32,10 +32,12 @@ constexpr std::string_view kRejected = "-1";
 
 std::vector<CodeEntry> RecordEditCodes(const char* success) {
   using namespace message;
-  return {{"1", success},        {kRejected, kAccountRejected}, {"4", kBadDomainId},
-          {"5", kNoSuchDomain},  {"6", kNotOwner},              {"8", kBadHostName},
-          {"9", kBadValue},      {"10", kNsOnApex},             {"11", kTtlTooSmall},
-          {"12", kMxTooSmall},   {"13", kRecordConflict}};
+  return {{"1", success},         {kRejected, kAccountRejected},
+          {"4", kBadDomainId},    {"5", kNoSuchDomain},
+          {"6", kNotOwner},       {"8", kBadHostName},
+          {"9", kBadValue},       {"10", kNsOnApex},
+          {"11", kTtlTooSmall},   {"12", kMxTooSmall},
+          {"13", kRecordConflict}};
 }
 
 std::vector<CodeEntry> RecordStateCodes(const char* success) {
@@ -65,10 +67,12 @@ Text Run(const Command& command, std::initializer_list<FormField> fields) {
 
 Text CreateDomain(const Text& domain) {
   using namespace message;
-  static const Command command{
-      kDomainCreate,
-      {{"1", kDomainAdded}, {kRejected, kAccountRejected}, {"4", kInvalidDomain}, {"5", kDomainExists}},
-      true};
+  static const Command command{kDomainCreate,
+                               {{"1", kDomainAdded},
+                                {kRejected, kAccountRejected},
+                                {"4", kInvalidDomain},
+                                {"5", kDomainExists}},
+                               true};
   return Run(command, {{"domain", domain}});
 }
 
@@ -87,18 +91,27 @@ Text RemoveDomain(const Text& domainId) {
 Text CreateRecord(const Text& domainId, const Text& subDomain, const Text& recordType,
                   const Text& recordLine, const Text& value, const Text& mx, const Text& ttl) {
   static const Command command{kRecordCreate, RecordEditCodes(message::kRecordAdded), false};
-  return Run(command, {{"domain_id", domainId}, {"sub_domain", subDomain},
-                       {"record_type", recordType}, {"record_line", recordLine},
-                       {"value", value}, {"mx", mx}, {"ttl", ttl}});
+  return Run(command, {{"domain_id", domainId},
+                       {"sub_domain", subDomain},
+                       {"record_type", recordType},
+                       {"record_line", recordLine},
+                       {"value", value},
+                       {"mx", mx},
+                       {"ttl", ttl}});
 }
 
 Text ModifyRecord(const Text& domainId, const Text& recordId, const Text& subDomain,
-                  const Text& recordType, const Text& recordLine, const Text& value,
-                  const Text& mx, const Text& ttl) {
+                  const Text& recordType, const Text& recordLine, const Text& value, const Text& mx,
+                  const Text& ttl) {
   static const Command command{kRecordModify, RecordEditCodes(message::kRecordModified), true};
-  return Run(command, {{"domain_id", domainId}, {"record_id", recordId},
-                       {"sub_domain", subDomain}, {"record_type", recordType},
-                       {"record_line", recordLine}, {"value", value}, {"mx", mx}, {"ttl", ttl}});
+  return Run(command, {{"domain_id", domainId},
+                       {"record_id", recordId},
+                       {"sub_domain", subDomain},
+                       {"record_type", recordType},
+                       {"record_line", recordLine},
+                       {"value", value},
+                       {"mx", mx},
+                       {"ttl", ttl}});
 }
 
 Text RemoveRecord(const Text& domainId, const Text& recordId) {

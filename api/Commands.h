@@ -14,8 +14,8 @@ Text RemoveDomain(const Text& domainId);
 Text CreateRecord(const Text& domainId, const Text& subDomain, const Text& recordType,
                   const Text& recordLine, const Text& value, const Text& mx, const Text& ttl);
 Text ModifyRecord(const Text& domainId, const Text& recordId, const Text& subDomain,
-                  const Text& recordType, const Text& recordLine, const Text& value,
-                  const Text& mx, const Text& ttl);
+                  const Text& recordType, const Text& recordLine, const Text& value, const Text& mx,
+                  const Text& ttl);
 Text RemoveRecord(const Text& domainId, const Text& recordId);
 Text SetRecordStatus(const Text& domainId, const Text& recordId, const Text& status);
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/AppState.h"
-#include "net/CodePage.h"
 #include "api/Endpoints.h"
 #include "api/RequestForm.h"
 #include "api/ServiceCall.h"
+#include "app/AppState.h"
+#include "net/CodePage.h"
 #include "net/TextSearch.h"
 #include "net/WindowEvents.h"
 

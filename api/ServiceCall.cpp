@@ -1,7 +1,7 @@
 #include "api/ServiceCall.h"
 
-#include "net/DecodeText.h"
 #include "api/Endpoints.h"
+#include "net/DecodeText.h"
 #include "net/HttpRequest.h"
 
 namespace zonivo {

@@ -3,8 +3,8 @@
 #include <QPointer>
 
 #include "app/AppState.h"
-#include "ui/toolkit/Toolkit.h"
 #include "ui/MainWindow.h"
+#include "ui/toolkit/Toolkit.h"
 #include "ui/toolkit/WindowLoading.h"
 
 namespace zonivo {

@@ -1,14 +1,14 @@
 #include <benchmark/benchmark.h>
 
+#include "api/DomainList.h"
 #include "bench/Answers.h"
 #include "net/CodePage.h"
 #include "net/DecodeText.h"
-#include "api/DomainList.h"
-#include "ui/toolkit/Toolkit.h"
-#include "ui/toolkit/GuardedListTarget.h"
-#include "ui/toolkit/ListView.h"
 #include "net/PatternMatcher.h"
 #include "net/TextSearch.h"
+#include "ui/toolkit/GuardedListTarget.h"
+#include "ui/toolkit/ListView.h"
+#include "ui/toolkit/Toolkit.h"
 
 namespace zonivo::bench {
 namespace {
@@ -43,7 +43,8 @@ BENCHMARK(RecordExpressionOverTenThousandRecords)->Unit(benchmark::kMillisecond)
 void DomainListScanAndFill(benchmark::State& state) {
   const int domains = static_cast<int>(state.range(0));
   const Text answer = FromUtf8(DomainListAnswer(domains));
-  ListView view(nullptr, {{"id", 50}, {"name", 200}, {"state", 50}, {"records", 50}, {"group", 50}});
+  ListView view(nullptr,
+                {{"id", 50}, {"name", 200}, {"state", 50}, {"records", 50}, {"group", 50}});
   view.resize(444, 204);
   view.show();
   GuardedListTarget list(&view);
@@ -55,7 +56,9 @@ void DomainListScanAndFill(benchmark::State& state) {
 BENCHMARK(DomainListScanAndFill)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void ListViewTenThousandRowsOfEight(benchmark::State& state) {
-  ListView view(nullptr, {{"0", 50}, {"1", 60}, {"2", 60}, {"3", 180}, {"4", 60}, {"5", 66}, {"6", 50}, {"7", 50}});
+  ListView view(
+      nullptr,
+      {{"0", 50}, {"1", 60}, {"2", 60}, {"3", 180}, {"4", 60}, {"5", 66}, {"6", 50}, {"7", 50}});
   view.resize(600, 320);
   view.show();
   for (auto _ : state) {
@@ -71,7 +74,9 @@ BENCHMARK(ListViewTenThousandRowsOfEight)->Unit(benchmark::kMillisecond);
 // The record list's order, every row as if inserted at position 1, eight cells
 // each, put into a real list view.
 void InsertAtOneOrder(benchmark::State& state) {
-  ListView view(nullptr, {{"0", 50}, {"1", 60}, {"2", 60}, {"3", 180}, {"4", 60}, {"5", 66}, {"6", 50}, {"7", 50}});
+  ListView view(
+      nullptr,
+      {{"0", 50}, {"1", 60}, {"2", 60}, {"3", 180}, {"4", 60}, {"5", 66}, {"6", 50}, {"7", 50}});
   view.resize(600, 320);
   view.show();
   const int count = static_cast<int>(state.range(0));

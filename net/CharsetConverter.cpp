@@ -11,7 +11,7 @@ CharsetConverter::~CharsetConverter() {
 }
 
 std::size_t CharsetConverter::Step(const char*& in, std::size_t& inLeft, std::string& out,
-                        std::size_t& used) {
+                                   std::size_t& used) {
   if (out.size() - used < 16) out.resize(out.size() * 2 + 16);
   char* outPtr = out.data() + used;
   std::size_t outLeft = out.size() - used;
@@ -20,8 +20,7 @@ std::size_t CharsetConverter::Step(const char*& in, std::size_t& inLeft, std::st
   const int saved = errno;
   used = out.size() - outLeft;
   in = inPtr;
-  if (result == static_cast<std::size_t>(-1) && saved == E2BIG)
-    out.resize(out.size() * 2);
+  if (result == static_cast<std::size_t>(-1) && saved == E2BIG) out.resize(out.size() * 2);
   errno = saved;
   return result;
 }

@@ -27,8 +27,7 @@ class CharsetConverter {
   std::string Convert(std::string_view in, Skip skip);
 
  private:
-  std::size_t Step(const char*& in, std::size_t& inLeft, std::string& out,
-                   std::size_t& used);
+  std::size_t Step(const char*& in, std::size_t& inLeft, std::string& out, std::size_t& used);
 
   iconv_t cd_;
 };

@@ -4,8 +4,8 @@
 #include <cctype>
 #include <string_view>
 
-#include "net/CodePage.h"
 #include "net/CharsetConverter.h"
+#include "net/CodePage.h"
 
 namespace zonivo {
 namespace {

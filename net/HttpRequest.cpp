@@ -25,8 +25,7 @@ void NameProxy(HttpComponent& request, const Text& host, int port, const Text& u
 
 HttpTransport& CurrentHttpTransport() {
   static HttpTransport transport{
-      MakeCurlComponent,
-      [](int lengthMs) { PauseWhileProcessingEvents(lengthMs, SteadyClock()); }};
+      MakeCurlComponent, [](int lengthMs) { PauseWhileProcessingEvents(lengthMs, SteadyClock()); }};
   return transport;
 }
 

@@ -34,7 +34,8 @@ void PauseWhileProcessingEvents(int lengthMs, Clock& clock) {
     ProcessPendingEvents();
     const std::int64_t now = clock.Microseconds();
     if (now > end) return;
-    std::this_thread::sleep_for(std::chrono::microseconds(std::min(end + 1 - now, kLongestSleepUs)));
+    std::this_thread::sleep_for(
+        std::chrono::microseconds(std::min(end + 1 - now, kLongestSleepUs)));
   }
 }
 

@@ -47,8 +47,8 @@ Text MidText(std::string_view text, int start, int length) {
   return Text(text.substr(static_cast<std::size_t>(start) - 1, static_cast<std::size_t>(length)));
 }
 
-Text ReplaceText(std::string_view subject, std::string_view target,
-                 std::string_view replacement, bool caseSensitive) {
+Text ReplaceText(std::string_view subject, std::string_view target, std::string_view replacement,
+                 bool caseSensitive) {
   if (subject.empty() || target.empty()) return Text(subject);
   Text out;
   out.reserve(subject.size());

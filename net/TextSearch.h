@@ -20,7 +20,7 @@ Text MidText(std::string_view text, int start, int length);
 // Every occurrence of `target` in `subject` replaced by `replacement`; with
 // `caseSensitive` false ASCII letters compare regardless of case. An empty
 // subject or target gives the subject unchanged.
-Text ReplaceText(std::string_view subject, std::string_view target,
-                 std::string_view replacement, bool caseSensitive);
+Text ReplaceText(std::string_view subject, std::string_view target, std::string_view replacement,
+                 bool caseSensitive);
 
 }  // namespace zonivo

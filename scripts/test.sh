@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Builds the client and its tests (Debug, AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test on Qt's offscreen platform.
+# UndefinedBehaviorSanitizer), warnings as errors, checks the format and runs
+# every test on Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+# The committed style: every source file as clang-format writes it.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZONIVO_SANITIZE=ON -DZONIVO_TESTS=ON -DZONIVO_WERROR=ON
 cmake --build build-test
 cd build-test

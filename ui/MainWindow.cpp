@@ -5,20 +5,20 @@
 #include <QMenu>
 #include <QUrl>
 
+#include "api/Commands.h"
+#include "api/DomainList.h"
+#include "api/ResultMessages.h"
 #include "app/AppState.h"
 #include "net/CodePage.h"
-#include "api/Commands.h"
+#include "ui/Pictures.h"
+#include "ui/RecordsWindow.h"
 #include "ui/toolkit/CommandTail.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/DialogPresenter.h"
-#include "api/DomainList.h"
 #include "ui/toolkit/GuardedListTarget.h"
 #include "ui/toolkit/LinkLabel.h"
 #include "ui/toolkit/PictureButton.h"
-#include "ui/Pictures.h"
 #include "ui/toolkit/PopupMenu.h"
-#include "ui/RecordsWindow.h"
-#include "api/ResultMessages.h"
 #include "ui/toolkit/WindowLoading.h"
 
 namespace zonivo {
@@ -86,7 +86,8 @@ void MainWindow::OnSignIn() {
   if (!complete) return;
   const QPointer<MainWindow> self(this);
   GuardedListTarget list(domains_);
-  if (!RefreshDomainList(list) && self && self->IsOpen()) ShowMessageBox(FromUtf8("登陆失败"), kOkOnly);
+  if (!RefreshDomainList(list) && self && self->IsOpen())
+    ShowMessageBox(FromUtf8("登陆失败"), kOkOnly);
 }
 
 void MainWindow::OnDomainListRightClick() {
@@ -101,7 +102,9 @@ void MainWindow::OnDomainListRightClick() {
 void MainWindow::OnAddDomain() {
   const std::optional<Text> domain = ShowInputBox(FromUtf8("提示信息"), FromUtf8("添加域名"));
   if (!domain) return;
-  RunCommand(this, [&domain] { return CreateDomain(*domain); }, RefreshDomainsAfter(message::kDomainAdded));
+  RunCommand(
+      this, [&domain] { return CreateDomain(*domain); },
+      RefreshDomainsAfter(message::kDomainAdded));
 }
 
 void MainWindow::OnManageDomain() {
@@ -121,7 +124,8 @@ void MainWindow::OnDeleteDomain() {
   const Text id = domains_->ListCell(row, 0);
   const Text question = FromUtf8("您确定要删除域名 ") + name + FromUtf8(" 吗?");
   if (ShowMessageBox(question, kYesNo, FromUtf8("询问")) == kNo) return;
-  RunCommand(this, [&id] { return RemoveDomain(id); }, RefreshDomainsAfter(message::kDomainRemoved));
+  RunCommand(
+      this, [&id] { return RemoveDomain(id); }, RefreshDomainsAfter(message::kDomainRemoved));
 }
 
 void MainWindow::OnSignUp() { QDesktopServices::openUrl(QUrl(QString::fromUtf8(kSignUpUrl))); }

@@ -2,9 +2,9 @@
 
 #include <QPointer>
 
+#include "net/Text.h"
 #include "ui/toolkit/ClientWindow.h"
 #include "ui/toolkit/CommandTail.h"
-#include "net/Text.h"
 
 class QLineEdit;
 class QMenu;

@@ -56,7 +56,8 @@ QPixmap HeaderBanner(QSize size) {
   sky.setColorAt(1, QColor(90, 190, 255));
   p.fillRect(QRect(QPoint(0, 0), size), sky);
   p.setPen(QPen(QColor(255, 255, 255, 40), 18));
-  p.drawArc(QRectF(size.width() * 0.55, -size.height(), size.width(), size.height() * 2.4), 180 * 16, 90 * 16);
+  p.drawArc(QRectF(size.width() * 0.55, -size.height(), size.width(), size.height() * 2.4),
+            180 * 16, 90 * 16);
   const qreal side = size.height() * 0.72;
   const QRectF tile(size.height() * 0.16, (size.height() - side) / 2, side, side);
   DrawLogo(p, tile);

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "api/Commands.h"
 #include "app/AppState.h"
 #include "net/CodePage.h"
-#include "api/Commands.h"
 #include "tests/support/ServiceEnvironment.h"
 
 namespace zonivo {
@@ -23,8 +23,8 @@ struct Operation {
 
 std::vector<Operation> Operations() {
   const std::map<std::string, std::string> recordEdit = {
-      {"4", "域名ID错误"},     {"5", "域名不存在"}, {"6", "非域名所有者"},
-      {"8", "主机记录错误"},   {"9", "记录值错误"}, {"10", "不能为@记录设置NS类型"},
+      {"4", "域名ID错误"},      {"5", "域名不存在"},     {"6", "非域名所有者"},
+      {"8", "主机记录错误"},    {"9", "记录值错误"},     {"10", "不能为@记录设置NS类型"},
       {"11", "TTL 必须大于 1"}, {"12", "MX 必须大于 1"}, {"13", "记录重复或者和 CNAME 记录冲突"}};
   const std::map<std::string, std::string> recordState = {
       {"5", "域名不存在"}, {"6", "非域名所有者"}, {"7", "记录不存在"}};
@@ -38,11 +38,12 @@ std::vector<Operation> Operations() {
        with({{"4", "域名无效"}, {"5", "域名已存在"}}, "添加域名成功")},
       {"RemoveDomain", [] { return RemoveDomain("100"); }, true,
        with({{"4", "域名ID错误"}, {"5", "域名不存在"}, {"6", "非域名所有者"}}, "删除域名成功")},
-      {"CreateRecord", [] { return CreateRecord("100", "www", "A", FromUtf8("默认"), "1.2.3.4", "0", "600"); },
+      {"CreateRecord",
+       [] { return CreateRecord("100", "www", "A", FromUtf8("默认"), "1.2.3.4", "0", "600"); },
        false, with(recordEdit, "添加记录成功")},
       {"ModifyRecord",
-       [] { return ModifyRecord("100", "7", "www", "A", FromUtf8("默认"), "1.2.3.4", "0", "600"); }, true,
-       with(recordEdit, "修改记录成功")},
+       [] { return ModifyRecord("100", "7", "www", "A", FromUtf8("默认"), "1.2.3.4", "0", "600"); },
+       true, with(recordEdit, "修改记录成功")},
       {"RemoveRecord", [] { return RemoveRecord("100", "7"); }, true,
        with(recordState, "删除记录成功")},
       {"SetRecordStatus", [] { return SetRecordStatus("100", "7", "disable"); }, true,
@@ -52,13 +53,14 @@ std::vector<Operation> Operations() {
 
 struct AnswerCase {
   const char* name;
-  std::string code;          // the code the operation should read; "" for none
+  std::string code;  // the code the operation should read; "" for none
   std::function<Reply()> reply;
 };
 
 std::vector<AnswerCase> Answers() {
   std::vector<AnswerCase> cases;
-  for (const char* code : {"1", "-1", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "2", "99"})
+  for (const char* code :
+       {"1", "-1", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "2", "99"})
     cases.push_back({code, code, [code] { return Reply::Code(code); }});
   const auto body = [](std::string b) { return [b] { return Reply::Body(b); }; };
   cases.push_back({"EmptyCode", "", body("<code></code>")});
@@ -130,11 +132,20 @@ TEST_F(CommandsTest, EachOperationSendsItsFieldsInOrder) {
     return all;
   };
   const Keys record = {"sub_domain", "record_type", "record_line", "value", "mx", "ttl"};
-  const Keys createRecord = [&] { Keys k = {"domain_id"}; k.insert(k.end(), record.begin(), record.end()); return k; }();
-  const Keys modifyRecord = [&] { Keys k = {"domain_id", "record_id"}; k.insert(k.end(), record.begin(), record.end()); return k; }();
+  const Keys createRecord = [&] {
+    Keys k = {"domain_id"};
+    k.insert(k.end(), record.begin(), record.end());
+    return k;
+  }();
+  const Keys modifyRecord = [&] {
+    Keys k = {"domain_id", "record_id"};
+    k.insert(k.end(), record.begin(), record.end());
+    return k;
+  }();
 
   EXPECT_EQ(requests[0].path, "/Domain.Create");
-  EXPECT_EQ(requests[0].body, "login_email=user%40example.com&login_password=secret&format=xml&domain=");
+  EXPECT_EQ(requests[0].body,
+            "login_email=user%40example.com&login_password=secret&format=xml&domain=");
   EXPECT_EQ(requests[1].path, "/Domain.Remove");
   EXPECT_EQ(requests[1].Keys(), keys({"domain_id"}));
   EXPECT_EQ(requests[2].path, "/Record.Create");
@@ -154,7 +165,7 @@ TEST_F(CommandsTest, EachOperationSendsItsFieldsInOrder) {
 
 TEST_F(CommandsTest, HostileValuesArriveExactlyAsTyped) {
   const std::vector<std::string> values = {
-      "a&b", "x=y", "1+1", "100%", "two words", "默认", "1.2.3.4&record_id=9", "&login_password=",
+      "a&b", "x=y",  "1+1", "100%", "two words", "默认", "1.2.3.4&record_id=9", "&login_password=",
       "%26", "~-._", ""};
   env_.service().SetAccount("me+you@example.com", "p&ss=w%rd 默");
   State().account = FromUtf8("me+you@example.com");

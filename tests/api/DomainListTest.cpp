@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "api/DomainList.h"
 #include "app/AppState.h"
 #include "net/CodePage.h"
-#include "api/DomainList.h"
+#include "net/WindowEvents.h"
 #include "tests/api/RecordingList.h"
 #include "tests/support/ServiceEnvironment.h"
-#include "net/WindowEvents.h"
 
 namespace zonivo {
 namespace {
@@ -20,14 +20,16 @@ using test::Reply;
 std::string Item(const std::string& id, const std::string& name, const std::string& status,
                  const std::string& records = "2", const std::string& group = "1") {
   return "<item>\n<id>" + id + "</id>\n<name>" + name + "</name>\n<status>" + status +
-         "</status>\n<records>" + records + "</records>\n<group_id>" + group + "</group_id>\n</item>\n";
+         "</status>\n<records>" + records + "</records>\n<group_id>" + group +
+         "</group_id>\n</item>\n";
 }
 
 // Rows as RefreshDomainList writes them: id, name, state, records, group.
 Rows Read(const std::string& utf8Answer) {
   Rows rows;
   for (const DomainRow& d : ReadDomainRows(FromUtf8(utf8Answer)))
-    rows.push_back({ToUtf8(d.id), ToUtf8(d.name), ToUtf8(d.status), ToUtf8(d.records), ToUtf8(d.groupId)});
+    rows.push_back(
+        {ToUtf8(d.id), ToUtf8(d.name), ToUtf8(d.status), ToUtf8(d.records), ToUtf8(d.groupId)});
   return rows;
 }
 
@@ -39,7 +41,9 @@ struct ScanCase {
 
 class ReadDomainRowsTest : public testing::TestWithParam<ScanCase> {};
 
-TEST_P(ReadDomainRowsTest, ReadsTheItems) { EXPECT_EQ(Read(GetParam().answer), GetParam().expected); }
+TEST_P(ReadDomainRowsTest, ReadsTheItems) {
+  EXPECT_EQ(Read(GetParam().answer), GetParam().expected);
+}
 
 const std::string kOk = "<status><code>1</code></status>\n";
 
@@ -48,32 +52,43 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ScanCase{"RejectedCode", "<code>-1</code>" + Item("1", "a.com", "enable"), {}},
         ScanCase{"NoItems", kOk + "<domains></domains>", {}},
-        ScanCase{"TwoItemsInOrder", kOk + Item("1", "a.com", "enable") + Item("2", "b.cn", "disable", "7", "3"),
+        ScanCase{"TwoItemsInOrder",
+                 kOk + Item("1", "a.com", "enable") + Item("2", "b.cn", "disable", "7", "3"),
                  {{"1", "a.com", "enable", "2", "1"}, {"2", "b.cn", "disable", "7", "3"}}},
-        ScanCase{"ItemsBeforeTheCodeAreNotRead", Item("9", "x.com", "enable") + kOk + Item("1", "a.com", "enable"),
+        ScanCase{"ItemsBeforeTheCodeAreNotRead",
+                 Item("9", "x.com", "enable") + kOk + Item("1", "a.com", "enable"),
                  {{"1", "a.com", "enable", "2", "1"}}},
         ScanCase{"EmptyId", kOk + Item("", "a.com", "enable"), {{"", "a.com", "enable", "2", "1"}}},
-        ScanCase{"ChineseName", kOk + Item("1", "例子.中国", "enable"), {{"1", "例子.中国", "enable", "2", "1"}}},
-        ScanCase{"LastItemWithoutClosingId",
-                 kOk + Item("1", "a.com", "enable") + "<item>\n<id>2\n<name>b.com</name>\n</item>\n",
-                 {{"1", "a.com", "enable", "2", "1"}}},
-        ScanCase{"LastItemWithoutId", kOk + Item("1", "a.com", "enable") + "<item>\n<name>b.com</name>\n</item>",
+        ScanCase{"ChineseName",
+                 kOk + Item("1", "例子.中国", "enable"),
+                 {{"1", "例子.中国", "enable", "2", "1"}}},
+        ScanCase{
+            "LastItemWithoutClosingId",
+            kOk + Item("1", "a.com", "enable") + "<item>\n<id>2\n<name>b.com</name>\n</item>\n",
+            {{"1", "a.com", "enable", "2", "1"}}},
+        ScanCase{"LastItemWithoutId",
+                 kOk + Item("1", "a.com", "enable") + "<item>\n<name>b.com</name>\n</item>",
                  {{"1", "a.com", "enable", "2", "1"}}},
         ScanCase{"MissingClosingIdSwallowsTheNextItem",
                  kOk + "<item><id>1<name>a</name></item>\n" + Item("2", "b.com", "enable"),
                  {{"1<name>a</name></item>\n<item>\n<id>2", "b.com", "enable", "2", "1"}}},
         ScanCase{"FieldMissingFromTheRestGivesAnEmptyCell",
-                 kOk + "<item><id>1</id><name>a.com</name><status>enable</status><records>3</records></item>",
+                 kOk + "<item><id>1</id><name>a.com</name><status>enable</status><records>3</"
+                       "records></item>",
                  {{"1", "a.com", "enable", "3", ""}}},
-        ScanCase{"TruncatedInsideAnItem", kOk + Item("1", "a.com", "enable") + "<item><id>2</id><name>b.c",
+        ScanCase{"TruncatedInsideAnItem",
+                 kOk + Item("1", "a.com", "enable") + "<item><id>2</id><name>b.c",
                  {{"1", "a.com", "enable", "2", "1"}, {"2", "", "", "", ""}}},
         ScanCase{"UpperCaseTagsAreNotFound", kOk + "<ITEM><ID>1</ID></ITEM>", {}}),
     [](const testing::TestParamInfo<ScanCase>& param) { return param.param.name; });
 
 TEST(ReadDomainRowsNoiseTest, AlwaysEndsOnArbitraryTagSoup) {
-  const std::vector<std::string> pieces = {"<item>", "<id>", "</id>", "<name>", "</name>", "<status>",
-                                           "</status>", "<records>", "</records>", "<group_id>",
-                                           "</group_id>", "<code>1</code>", "x", "\xD5", "\n", "<", ">"};
+  const std::vector<std::string> pieces = {
+      "<item>",     "<id>",       "</id>",       "<name>",
+      "</name>",    "<status>",   "</status>",   "<records>",
+      "</records>", "<group_id>", "</group_id>", "<code>1</code>",
+      "x",          "\xD5",       "\n",          "<",
+      ">"};
   std::mt19937 random(7);
   for (int round = 0; round < 200; ++round) {
     std::string soup;
@@ -84,7 +99,8 @@ TEST(ReadDomainRowsNoiseTest, AlwaysEndsOnArbitraryTagSoup) {
   }
   std::string noise = kOk;
   for (int i = 0; i < 200000; ++i) noise += "<ite<id>" + std::to_string(i) + "</id>";
-  EXPECT_EQ(ReadDomainRows(noise).size(), 1u);  // one item: its fields are missing, no "<item>" follows
+  EXPECT_EQ(ReadDomainRows(noise).size(),
+            1u);  // one item: its fields are missing, no "<item>" follows
 }
 
 TEST(ReadDomainRowsNoiseTest, ManyBrokenItemsAreReadInOnePass) {
@@ -109,7 +125,8 @@ TEST_F(RefreshDomainListTest, FillsTheColumnsFromTheAccount) {
   env_.service().AddDomain("默认.cn", "disable");
   env_.SignIn();
   EXPECT_TRUE(RefreshDomainList(list_));
-  EXPECT_EQ(list_.rows, (Rows{{"100", "a.com", "正常", "0", "1"}, {"101", "默认.cn", "暂停", "0", "1"}}));
+  EXPECT_EQ(list_.rows,
+            (Rows{{"100", "a.com", "正常", "0", "1"}, {"101", "默认.cn", "暂停", "0", "1"}}));
   EXPECT_EQ(env_.service().Requests()[0].body,
             "login_email=user%40example.com&login_password=secret&format=xml");
 }

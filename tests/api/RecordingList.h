@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "net/CodePage.h"
 #include "api/ListTarget.h"
+#include "net/CodePage.h"
 
 namespace zonivo::test {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "net/CodePage.h"
 #include "api/RequestForm.h"
+#include "net/CodePage.h"
 
 namespace zonivo {
 namespace {
@@ -20,8 +20,9 @@ TEST(RequestFormTest, KeysAndOrderStayAsTheyAre) {
   const Text value = "1.2.3.4&record_id=9";
   const Text empty;
   EXPECT_EQ(BuildRequestForm(state), "login_email=a%40b.c&login_password=p%26w&format=xml");
-  EXPECT_EQ(BuildRequestForm(state, {{"value", value}, {"mx", empty}}),
-            "login_email=a%40b.c&login_password=p%26w&format=xml&value=1.2.3.4%26record_id%3D9&mx=");
+  EXPECT_EQ(
+      BuildRequestForm(state, {{"value", value}, {"mx", empty}}),
+      "login_email=a%40b.c&login_password=p%26w&format=xml&value=1.2.3.4%26record_id%3D9&mx=");
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include <QTimer>
 
 #include "app/AppState.h"
-#include "ui/toolkit/Toolkit.h"
-#include "ui/MainWindow.h"
 #include "app/Startup.h"
+#include "ui/MainWindow.h"
+#include "ui/toolkit/Toolkit.h"
 
 namespace zonivo {
 namespace {

@@ -24,22 +24,25 @@ TEST_P(DecodeTextTest, DecodesToGbk) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DecodeTextTest,
-    testing::Values(
-        DecodeCase{"Empty", "", "utf-8", ""},
-        DecodeCase{"Ascii", "<code>1</code>", "utf-8", "<code>1</code>"},
-        DecodeCase{"Chinese", "\xE6\xAD\xA3\xE5\xB8\xB8", "utf-8", "\xD5\xFD\xB3\xA3"},
-        DecodeCase{"CharsetNameCase", "\xE6\xAD\xA3", "UTF-8", "\xD5\xFD"},
-        DecodeCase{"EmojiNotInGbk", "a\xF0\x9F\x98\x80\xE6\xAD\xA3", "utf-8", "a?\xD5\xFD"},
-        DecodeCase{"ThaiNotInGbk", "x\xE0\xB8\x81y", "utf-8", "x?y"},
-        DecodeCase{"InvalidByte", "a\xFF" "b", "utf-8", "a?b"},
-        DecodeCase{"LoneContinuation", "\x80z", "utf-8", "?z"},
-        DecodeCase{"Overlong", "\xC0\xAF.", "utf-8", "??."},
-        DecodeCase{"Surrogate", "\xED\xA0\x80.", "utf-8", "???."},
-        DecodeCase{"CutOffAtEnd", "ab\xE6\xAD", "utf-8", "ab??"},
-        DecodeCase{"ByteOrderMarkDropped", "\xEF\xBB\xBFok", "utf-8", "ok"},
-        DecodeCase{"OtherCharset", "\xD5\xFD", "gbk", "\xD5\xFD"},
-        DecodeCase{"InvalidInOtherCharset", "\xD5\xFD\xFF", "gbk", "\xD5\xFD?"},
-        DecodeCase{"UnknownCharset", "abc", "no-such-charset", ""}),
+    testing::Values(DecodeCase{"Empty", "", "utf-8", ""},
+                    DecodeCase{"Ascii", "<code>1</code>", "utf-8", "<code>1</code>"},
+                    DecodeCase{"Chinese", "\xE6\xAD\xA3\xE5\xB8\xB8", "utf-8", "\xD5\xFD\xB3\xA3"},
+                    DecodeCase{"CharsetNameCase", "\xE6\xAD\xA3", "UTF-8", "\xD5\xFD"},
+                    DecodeCase{"EmojiNotInGbk", "a\xF0\x9F\x98\x80\xE6\xAD\xA3", "utf-8",
+                               "a?\xD5\xFD"},
+                    DecodeCase{"ThaiNotInGbk", "x\xE0\xB8\x81y", "utf-8", "x?y"},
+                    DecodeCase{"InvalidByte",
+                               "a\xFF"
+                               "b",
+                               "utf-8", "a?b"},
+                    DecodeCase{"LoneContinuation", "\x80z", "utf-8", "?z"},
+                    DecodeCase{"Overlong", "\xC0\xAF.", "utf-8", "??."},
+                    DecodeCase{"Surrogate", "\xED\xA0\x80.", "utf-8", "???."},
+                    DecodeCase{"CutOffAtEnd", "ab\xE6\xAD", "utf-8", "ab??"},
+                    DecodeCase{"ByteOrderMarkDropped", "\xEF\xBB\xBFok", "utf-8", "ok"},
+                    DecodeCase{"OtherCharset", "\xD5\xFD", "gbk", "\xD5\xFD"},
+                    DecodeCase{"InvalidInOtherCharset", "\xD5\xFD\xFF", "gbk", "\xD5\xFD?"},
+                    DecodeCase{"UnknownCharset", "abc", "no-such-charset", ""}),
     [](const testing::TestParamInfo<DecodeCase>& param) { return param.param.name; });
 
 TEST(DecodeTextTest, LargeMixedInputKeepsEveryCharacter) {

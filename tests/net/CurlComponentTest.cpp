@@ -26,7 +26,8 @@ class CurlComponentTest : public testing::Test {
   }
 
   Bytes Post(const Text& body, const Text& referer = {}) {
-    return HttpRequest(service_.BaseUrl() + "/Domain.List", "POST", {}, 0, {}, {}, body, referer, 3);
+    return HttpRequest(service_.BaseUrl() + "/Domain.List", "POST", {}, 0, {}, {}, body, referer,
+                       3);
   }
   static std::string AsString(const Bytes& b) { return std::string(b.begin(), b.end()); }
 

@@ -66,10 +66,10 @@ TEST_F(HttpRequestTest, SendsTheStepsInOrderAndReturnsTheFirstBodyWithoutPause) 
   const Bytes body = HttpRequest("https://h/x", "POST", {}, 0, {}, {}, "a=1");
   EXPECT_EQ(body, (Bytes{'o', 'k'}));
   EXPECT_EQ(pauses_, 0);
-  EXPECT_EQ(log_.steps, (std::vector<std::string>{
-                            "open POST https://h/x", "header Referer=", "header Accept-Language=zh-cn",
-                            "header Content-Type=application/x-www-form-urlencoded", "send a=1",
-                            "release"}));
+  EXPECT_EQ(log_.steps,
+            (std::vector<std::string>{
+                "open POST https://h/x", "header Referer=", "header Accept-Language=zh-cn",
+                "header Content-Type=application/x-www-form-urlencoded", "send a=1", "release"}));
 }
 
 TEST_F(HttpRequestTest, ConvertsTextArgumentsToUtf8) {
@@ -103,8 +103,8 @@ TEST_F(HttpRequestTest, ProxyRules) {
     log_ = ComponentLog{};
     log_.bodyAtRead = 1;
     HttpRequest("https://h/", "GET", c.host, c.port, c.user, c.password);
-    const std::vector<std::string> before(log_.steps.begin(),
-                                          log_.steps.begin() + static_cast<long>(c.expected.size()));
+    const std::vector<std::string> before(
+        log_.steps.begin(), log_.steps.begin() + static_cast<long>(c.expected.size()));
     EXPECT_EQ(before, c.expected) << c.host << ":" << c.port;
     EXPECT_EQ(log_.steps[c.expected.size()], "open GET https://h/");
   }
@@ -116,11 +116,8 @@ TEST_F(HttpRequestTest, PollLimitCountsReadsAndPauses) {
     bool answered;
   };
   const Case cases[] = {
-      {3, -1, 4, 4, false},
-      {3, 4, 4, 3, true},
-      {3, 5, 4, 4, false},
-      {0, -1, 10001, 10001, false},
-      {1, 2, 2, 1, true},
+      {3, -1, 4, 4, false},         {3, 4, 4, 3, true}, {3, 5, 4, 4, false},
+      {0, -1, 10001, 10001, false}, {1, 2, 2, 1, true},
   };
   for (const Case& c : cases) {
     log_ = ComponentLog{};

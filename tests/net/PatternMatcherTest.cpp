@@ -19,7 +19,8 @@ TEST(PatternMatcherTest, EverythingIsEmptyBeforeCreate) {
 }
 
 TEST(PatternMatcherTest, ReadsTheCodeInAnyLetterCase) {
-  for (const Text& answer : {Text("<code>1</code>"), Text("<CODE>1</CODE>"), Text("<Code>1</cOdE>")}) {
+  for (const Text& answer :
+       {Text("<code>1</code>"), Text("<CODE>1</CODE>"), Text("<Code>1</cOdE>")}) {
     PatternMatcher m;
     EXPECT_TRUE(m.Create(kCodePattern));
     EXPECT_EQ(m.Execute(answer), 1) << answer;
@@ -134,7 +135,10 @@ TEST(PatternMatcherTest, ReplaceAllOnDoubleByteText) {
   PatternMatcher m;
   m.Create("A");
   // The second byte of "\xD5\x41" is not a character of its own.
-  Text subject = "\xD5\x41" "A\xD5\xFD" "a";
+  Text subject =
+      "\xD5\x41"
+      "A\xD5\xFD"
+      "a";
   EXPECT_EQ(m.ReplaceAll(subject, "-", false), "\xD5\x41-\xD5\xFD-");
 }
 

@@ -14,11 +14,13 @@ TEST(TextSearchTest, FindText) {
   const FindCase cases[] = {
       {"abcabc", "bc", 1, 2},
       {"abcabc", "bc", 3, 5},
-      {"abcabc", "bc", -7, 2},          // below 1 counts as 1
-      {"abcabc", "bc", 7, -1},          // beyond the end
-      {"abcabc", "BC", 1, -1},          // letter case matters
+      {"abcabc", "bc", -7, 2},  // below 1 counts as 1
+      {"abcabc", "bc", 7, -1},  // beyond the end
+      {"abcabc", "BC", 1, -1},  // letter case matters
       {"abc", "", 1, -1},
-      {"\xD5" "aa", "a", 1, 3},         // never on the second byte of a character
+      {"\xD5"
+       "aa",
+       "a", 1, 3},  // never on the second byte of a character
       {"\xD5\xFD<id>", "<id>", 1, 3},
       {"ab", "abc", 1, -1},
   };
@@ -43,8 +45,14 @@ TEST(TextSearchTest, ReplaceText) {
   EXPECT_EQ(ReplaceText("", "a", "x", true), "");
   EXPECT_EQ(ReplaceText("aaa", "aa", "b", true), "ba");
   // "\xD5\x41" is one character: its second byte is no "A".
-  EXPECT_EQ(ReplaceText("\xD5\x41" "A", "A", "z", true), "\xD5\x41z");
-  EXPECT_EQ(ReplaceText("\xD5\x41" "a", "A", "z", false), "\xD5\x41z");
+  EXPECT_EQ(ReplaceText("\xD5\x41"
+                        "A",
+                        "A", "z", true),
+            "\xD5\x41z");
+  EXPECT_EQ(ReplaceText("\xD5\x41"
+                        "a",
+                        "A", "z", false),
+            "\xD5\x41z");
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <cstdio>
 
-#include "ui/toolkit/Toolkit.h"
-#include "ui/MainWindow.h"
 #include "tests/support/ServiceEnvironment.h"
+#include "ui/MainWindow.h"
+#include "ui/toolkit/Toolkit.h"
 #include "ui/toolkit/WindowLoading.h"
 
 int main(int argc, char** argv) {
@@ -27,8 +27,10 @@ int main(int argc, char** argv) {
   QPointer<zonivo::MainWindow> window;
   zonivo::LoadWindow(window, nullptr, false);
   if (!QTest::qWaitForWindowExposed(window)) return 1;
-  window->findChild<QLineEdit*>(QString::fromUtf8("编辑框_账号"))->setText(QStringLiteral("user@example.com"));
-  window->findChild<QLineEdit*>(QString::fromUtf8("编辑框_密码"))->setText(QStringLiteral("secret"));
+  window->findChild<QLineEdit*>(QString::fromUtf8("编辑框_账号"))
+      ->setText(QStringLiteral("user@example.com"));
+  window->findChild<QLineEdit*>(QString::fromUtf8("编辑框_密码"))
+      ->setText(QStringLiteral("secret"));
   QTest::mouseClick(window->findChild<QWidget*>(QString::fromUtf8("按钮_登陆")), Qt::LeftButton);
   QTest::qWait(300);
   const QPixmap shot = window->screen()->grabWindow(window->winId());

@@ -18,7 +18,8 @@ int ScriptedPresenter::MessageBox(const Text& text, int flags, const Text& title
   return answer;
 }
 
-std::optional<Text> ScriptedPresenter::InputBox(const Text& prompt, const Text& title, const Text&) {
+std::optional<Text> ScriptedPresenter::InputBox(const Text& prompt, const Text& title,
+                                                const Text&) {
   shown_.push_back({ToUtf8(prompt), -1, ToUtf8(title)});
   if (entries_.empty()) return std::nullopt;
   const std::optional<std::string> entry = entries_.front();

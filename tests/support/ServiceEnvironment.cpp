@@ -1,11 +1,11 @@
 #include "tests/support/ServiceEnvironment.h"
 
+#include "api/Endpoints.h"
 #include "app/AppState.h"
 #include "net/CodePage.h"
 #include "net/CurlComponent.h"
-#include "api/Endpoints.h"
-#include "tests/support/TestCertificate.h"
 #include "net/WindowEvents.h"
+#include "tests/support/TestCertificate.h"
 
 namespace zonivo::test {
 

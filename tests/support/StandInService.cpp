@@ -75,7 +75,8 @@ std::string RecordItem(const StandInRecord& r) {
 }
 
 bool Numeric(const std::string& s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
+  return !s.empty() &&
+         std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
 }  // namespace
@@ -98,7 +99,9 @@ std::vector<std::string> ReceivedRequest::Keys() const {
 }
 
 Reply Reply::Code(const std::string& code) { return Body(Envelope(code)); }
-Reply Reply::Body(std::string body, int status) { return {Kind::kBody, status, std::move(body), 0}; }
+Reply Reply::Body(std::string body, int status) {
+  return {Kind::kBody, status, std::move(body), 0};
+}
 Reply Reply::Stall() { return {Kind::kStall, 200, {}, 0}; }
 Reply Reply::Drop() { return {Kind::kDrop, 200, {}, 0}; }
 Reply Reply::Oversize(std::size_t bytes) { return {Kind::kOversize, 200, {}, bytes}; }
@@ -108,8 +111,10 @@ StandInService::StandInService() {
   server_ = std::make_unique<httplib::SSLServer>(cert.certificate, cert.key);
   // One request a connection, so that stopping never waits for an idle one.
   server_->set_keep_alive_max_count(1);
-  server_->Post(".*", [this](const httplib::Request& req, httplib::Response& res) { Handle(req, res); });
-  server_->Get(".*", [this](const httplib::Request& req, httplib::Response& res) { Handle(req, res); });
+  server_->Post(".*",
+                [this](const httplib::Request& req, httplib::Response& res) { Handle(req, res); });
+  server_->Get(".*",
+               [this](const httplib::Request& req, httplib::Response& res) { Handle(req, res); });
   port_ = server_->bind_to_any_port("127.0.0.1");
   thread_ = std::thread([this] { server_->listen_after_bind(); });
   while (!server_->is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -189,9 +194,7 @@ void StandInService::Handle(const httplib::Request& req, httplib::Response& res)
 void StandInService::Answer(const Reply& reply, httplib::Response& res) {
   res.status = reply.status;
   switch (reply.kind) {
-    case Reply::Kind::kBody:
-      res.set_content(reply.body, "text/xml; charset=utf-8");
-      return;
+    case Reply::Kind::kBody: res.set_content(reply.body, "text/xml; charset=utf-8"); return;
     case Reply::Kind::kStall:
       res.set_chunked_content_provider("text/xml", [this](std::size_t, httplib::DataSink&) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
@@ -201,10 +204,11 @@ void StandInService::Answer(const Reply& reply, httplib::Response& res) {
       });
       return;
     case Reply::Kind::kDrop:
-      res.set_content_provider(1000, "text/xml", [](std::size_t, std::size_t, httplib::DataSink& sink) {
-        sink.write("<zonivo><status><code>1</code>", 30);
-        return false;
-      });
+      res.set_content_provider(1000, "text/xml",
+                               [](std::size_t, std::size_t, httplib::DataSink& sink) {
+                                 sink.write("<zonivo><status><code>1</code>", 30);
+                                 return false;
+                               });
       return;
     case Reply::Kind::kOversize:
       res.set_chunked_content_provider(
@@ -259,9 +263,9 @@ std::string StandInService::ServeRecords(const std::string& path, const Received
   StandInDomain* domain = FindDomain(request.Field("domain_id"));
   if (domain == nullptr) return Envelope("5");
   auto& records = domain->records;
-  const auto record = std::find_if(records.begin(), records.end(), [&request](const StandInRecord& r) {
-    return r.id == request.Field("record_id");
-  });
+  const auto record = std::find_if(
+      records.begin(), records.end(),
+      [&request](const StandInRecord& r) { return r.id == request.Field("record_id"); });
   if (path == "/Record.List") {
     std::string items;
     for (const StandInRecord& r : records) items += RecordItem(r);
@@ -271,9 +275,13 @@ std::string StandInService::ServeRecords(const std::string& path, const Received
     const bool create = path == "/Record.Create";
     if (!create && record == records.end()) return Envelope("7");
     if (request.Field("value").empty()) return Envelope("9");
-    StandInRecord fields{create ? std::to_string(nextId_++) : record->id, request.Field("sub_domain"),
-                         request.Field("record_line"), request.Field("record_type"),
-                         request.Field("ttl"), request.Field("value"), request.Field("mx"),
+    StandInRecord fields{create ? std::to_string(nextId_++) : record->id,
+                         request.Field("sub_domain"),
+                         request.Field("record_line"),
+                         request.Field("record_type"),
+                         request.Field("ttl"),
+                         request.Field("value"),
+                         request.Field("mx"),
                          create ? "1" : record->enabled};
     if (create)
       records.push_back(fields);

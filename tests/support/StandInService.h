@@ -30,7 +30,7 @@ struct StandInDomain {
 
 struct ReceivedRequest {
   std::string method, path, body;
-  std::multimap<std::string, std::string> headers;  // names in lower case
+  std::multimap<std::string, std::string> headers;          // names in lower case
   std::vector<std::pair<std::string, std::string>> fields;  // decoded, in order
 
   std::string Header(const std::string& lowerName) const;
@@ -48,9 +48,9 @@ struct Reply {
 
   static Reply Code(const std::string& code);  // an answer holding only this code
   static Reply Body(std::string body, int status = 200);
-  static Reply Stall();                        // headers, then no byte for 30 s
-  static Reply Drop();                         // the connection closes mid-body
-  static Reply Oversize(std::size_t bytes);    // a chunked body of this size
+  static Reply Stall();                      // headers, then no byte for 30 s
+  static Reply Drop();                       // the connection closes mid-body
+  static Reply Oversize(std::size_t bytes);  // a chunked body of this size
 };
 
 // The service's API over HTTPS on a loopback port, serving one in-memory

@@ -8,13 +8,13 @@
 
 #include "app/AppState.h"
 #include "net/CodePage.h"
-#include "ui/toolkit/ListView.h"
-#include "ui/MainWindow.h"
 #include "tests/support/ModalHelper.h"
-#include "ui/RecordsWindow.h"
 #include "tests/support/ScriptedPresenter.h"
 #include "tests/support/ServiceEnvironment.h"
 #include "tests/support/UrlCatcher.h"
+#include "ui/MainWindow.h"
+#include "ui/RecordsWindow.h"
+#include "ui/toolkit/ListView.h"
 #include "ui/toolkit/WindowLoading.h"
 
 namespace zonivo {
@@ -62,7 +62,9 @@ class MainWindowTest : public testing::Test {
   }
   // Closes the window from the sign-in's own processing of pending events.
   void CloseDuringSignIn();
-  QPoint RowPoint(int row) const { return list_->visualRect(list_->model()->index(row, 1)).center(); }
+  QPoint RowPoint(int row) const {
+    return list_->visualRect(list_->model()->index(row, 1)).center();
+  }
   // Right-clicks a row (or, with -1, an empty part of the list) and returns the
   // texts of the menu items shown; empty when no menu appeared.
   QStringList RightClick(int row) {
@@ -103,15 +105,17 @@ TEST_F(MainWindowTest, LayoutFollowsTheWindowDefinition) {
     QRect geometry;
   };
   const Place places[] = {
-      {"图片框_顶部", {0, 0, 469, 85}},     {"透明标签_注册", {392, 56, 64, 24}},
-      {"外形框_登陆", {2, 89, 456, 48}},    {"标签_账号", {9, 16, 40, 24}},
-      {"编辑框_账号", {49, 16, 128, 24}},   {"标签_密码", {181, 16, 40, 24}},
-      {"编辑框_密码", {221, 16, 128, 24}},  {"按钮_登陆", {361, 15, 76, 26}},
+      {"图片框_顶部", {0, 0, 469, 85}},        {"透明标签_注册", {392, 56, 64, 24}},
+      {"外形框_登陆", {2, 89, 456, 48}},       {"标签_账号", {9, 16, 40, 24}},
+      {"编辑框_账号", {49, 16, 128, 24}},      {"标签_密码", {181, 16, 40, 24}},
+      {"编辑框_密码", {221, 16, 128, 24}},     {"按钮_登陆", {361, 15, 76, 26}},
       {"外形框_域名列表", {2, 140, 456, 216}}, {"域名列表", {6, 6, 444, 204}},
   };
-  for (const Place& p : places) EXPECT_EQ(Find<QWidget>(window_, p.name)->geometry(), p.geometry) << p.name;
+  for (const Place& p : places)
+    EXPECT_EQ(Find<QWidget>(window_, p.name)->geometry(), p.geometry) << p.name;
   EXPECT_EQ(Find<QLabel>(window_, "透明标签_注册")->text(), QString::fromUtf8("注册账号"));
-  EXPECT_EQ(Find<QLabel>(window_, "图片框_顶部")->pixmap().deviceIndependentSize(), QSizeF(469, 85));
+  EXPECT_EQ(Find<QLabel>(window_, "图片框_顶部")->pixmap().deviceIndependentSize(),
+            QSizeF(469, 85));
   password_->setText(QStringLiteral("abc"));
   EXPECT_EQ(password_->displayText(), QStringLiteral("***"));
   EXPECT_EQ(account_->palette().color(QPalette::Text), QColor(0, 128, 128));
@@ -140,7 +144,8 @@ TEST_F(MainWindowTest, SignInListsTheDomainsInAnswerOrder) {
   env_.service().AddDomain("b.com");
   env_.service().AddDomain("例子.中国", "disable");
   SignIn();
-  EXPECT_EQ(ListRows(), (Rows{{"100", "b.com", "正常", "0", "1"}, {"101", "例子.中国", "暂停", "0", "1"}}));
+  EXPECT_EQ(ListRows(),
+            (Rows{{"100", "b.com", "正常", "0", "1"}, {"101", "例子.中国", "暂停", "0", "1"}}));
   EXPECT_TRUE(dialogs_.Shown().empty());
   EXPECT_EQ(State().account, "user@example.com");
 }
@@ -175,7 +180,8 @@ TEST_F(MainWindowTest, MenuOffersWhatFitsTheSelection) {
   env_.service().AddDomain("a.com");
   SignIn();
   EXPECT_EQ(RightClick(-1), QStringList{QString::fromUtf8("添加域名")});
-  EXPECT_EQ(RightClick(0), (QStringList{QString::fromUtf8("管理域名"), QString::fromUtf8("删除域名")}));
+  EXPECT_EQ(RightClick(0),
+            (QStringList{QString::fromUtf8("管理域名"), QString::fromUtf8("删除域名")}));
   EXPECT_EQ(RightClick(-1), QStringList{QString::fromUtf8("添加域名")});
 }
 
@@ -219,7 +225,8 @@ TEST_F(MainWindowTest, DeletingADomain) {
   dialogs_.AnswerNextBox(kNo);
   env_.service().ClearRequests();
   Choose("删除域名");
-  EXPECT_EQ(dialogs_.Shown(), (std::vector<ShownDialog>{{"您确定要删除域名 b.com 吗?", 4, "询问"}}));
+  EXPECT_EQ(dialogs_.Shown(),
+            (std::vector<ShownDialog>{{"您确定要删除域名 b.com 吗?", 4, "询问"}}));
   EXPECT_TRUE(env_.service().Requests().empty());
 
   dialogs_.ClearShown();
@@ -295,11 +302,12 @@ TEST_F(MainWindowTest, OverlappingSignInsLeaveNoDuplicatedRows) {
   QWidget* button = Find<QWidget>(window_, "按钮_登陆");
   // The second click waits in the queue and runs while the first sign-in
   // processes pending events.
-  QMetaObject::invokeMethod(button, [button] { QTest::mouseClick(button, Qt::LeftButton); },
-                            Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      button, [button] { QTest::mouseClick(button, Qt::LeftButton); }, Qt::QueuedConnection);
   QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_EQ(env_.service().Requests().size(), 2u);
-  EXPECT_EQ(ListRows(), (Rows{{"100", "a.com", "正常", "0", "1"}, {"101", "b.com", "正常", "0", "1"}}));
+  EXPECT_EQ(ListRows(),
+            (Rows{{"100", "a.com", "正常", "0", "1"}, {"101", "b.com", "正常", "0", "1"}}));
 }
 
 TEST_F(MainWindowTest, ClosingDuringASignInDropsTheLateResult) {
@@ -316,7 +324,8 @@ void MainWindowTest::CloseDuringSignIn() {
   account_->setText(QStringLiteral("user@example.com"));
   password_->setText(QStringLiteral("secret"));
   QPointer<MainWindow> window = window_;
-  QMetaObject::invokeMethod(window_, [window] { window->close(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      window_, [window] { window->close(); }, Qt::QueuedConnection);
   QTest::mouseClick(Find<QWidget>(window_, "按钮_登陆"), Qt::LeftButton);
   EXPECT_TRUE(dialogs_.Shown().empty());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

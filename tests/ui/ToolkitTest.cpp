@@ -11,14 +11,14 @@
 #include <QTimer>
 
 #include "net/CodePage.h"
+#include "net/Pause.h"
+#include "tests/support/ModalHelper.h"
 #include "ui/toolkit/ComboBox.h"
 #include "ui/toolkit/DialogPresenter.h"
 #include "ui/toolkit/GuardedListTarget.h"
 #include "ui/toolkit/ListView.h"
-#include "tests/support/ModalHelper.h"
-#include "net/Pause.h"
-#include "ui/toolkit/QtWindowEvents.h"
 #include "ui/toolkit/PopupMenu.h"
+#include "ui/toolkit/QtWindowEvents.h"
 #include "ui/toolkit/WindowLoading.h"
 
 namespace zonivo {
@@ -40,9 +40,9 @@ TEST(ListViewTest, InsertRowPositionRules) {
   ListView list(nullptr, Columns(3));
   EXPECT_EQ(list.ListInsertRow(), 0);
   EXPECT_EQ(list.ListInsertRow(-1, "b"), 1);
-  EXPECT_EQ(list.ListInsertRow(0, "a"), 0);      // before row 0
-  EXPECT_EQ(list.ListInsertRow(99, "z"), 3);     // past the last row: at the end
-  EXPECT_EQ(list.ListInsertRow(-5, "end"), 4);   // negative: at the end
+  EXPECT_EQ(list.ListInsertRow(0, "a"), 0);     // before row 0
+  EXPECT_EQ(list.ListInsertRow(99, "z"), 3);    // past the last row: at the end
+  EXPECT_EQ(list.ListInsertRow(-5, "end"), 4);  // negative: at the end
   EXPECT_EQ(list.ListInsertRow(1, "m"), 1);
   EXPECT_EQ(Column0(list), (std::vector<std::string>{"a", "m", "", "b", "z", "end"}));
   list.ListSetCell(0, 2, FromUtf8("正常"));
@@ -107,7 +107,8 @@ TEST_F(ListClickTest, CurrentRowFollowsClicksAndEmptyPartClearsIt) {
 
 TEST_F(ListClickTest, RightClickSelectsTheRowBeforeItsEvent) {
   std::vector<int> seen;
-  QObject::connect(&list_, &ListView::RightClicked, [&] { seen.push_back(list_.ListCurrentRow()); });
+  QObject::connect(&list_, &ListView::RightClicked,
+                   [&] { seen.push_back(list_.ListCurrentRow()); });
   QTest::mouseClick(list_.viewport(), Qt::RightButton, {}, RowPoint(2));
   QTest::mouseClick(list_.viewport(), Qt::RightButton, {}, EmptyPoint());
   QTest::mouseClick(list_.viewport(), Qt::RightButton, {}, RowPoint(0));
@@ -163,15 +164,27 @@ TEST(MessageBoxTest, FlagsMapToButtonsIconsAndAnswers) {
   const BoxCase cases[] = {
       {0, {B::Ok}, QMessageBox::NoIcon, [](QMessageBox* b) { Press(b, B::Ok); }, 0},
       {1, {B::Ok, B::Cancel}, QMessageBox::NoIcon, escape, 1},
-      {2, {B::Abort, B::Retry, B::Ignore}, QMessageBox::NoIcon, [](QMessageBox* b) { Press(b, B::Retry); }, 3},
-      {2, {B::Abort, B::Retry, B::Ignore}, QMessageBox::NoIcon, [](QMessageBox* b) { Press(b, B::Ignore); }, 4},
+      {2,
+       {B::Abort, B::Retry, B::Ignore},
+       QMessageBox::NoIcon,
+       [](QMessageBox* b) { Press(b, B::Retry); },
+       3},
+      {2,
+       {B::Abort, B::Retry, B::Ignore},
+       QMessageBox::NoIcon,
+       [](QMessageBox* b) { Press(b, B::Ignore); },
+       4},
       {3, {B::Yes, B::No, B::Cancel}, QMessageBox::NoIcon, escape, 1},
       {4, {B::Yes, B::No}, QMessageBox::NoIcon, escape, 6},
       {4, {B::Yes, B::No}, QMessageBox::NoIcon, closeBox, 6},
       {4, {B::Yes, B::No}, QMessageBox::NoIcon, [](QMessageBox* b) { Press(b, B::Yes); }, 5},
       {5, {B::Retry, B::Cancel}, QMessageBox::NoIcon, escape, 1},
       {16, {B::Ok}, QMessageBox::Critical, escape, 0},
-      {32 + 1, {B::Ok, B::Cancel}, QMessageBox::Question, [](QMessageBox* b) { Press(b, B::Ok); }, 0},
+      {32 + 1,
+       {B::Ok, B::Cancel},
+       QMessageBox::Question,
+       [](QMessageBox* b) { Press(b, B::Ok); },
+       0},
       {48, {B::Ok}, QMessageBox::Warning, escape, 0},
       {64, {B::Ok}, QMessageBox::Information, escape, 0},
   };

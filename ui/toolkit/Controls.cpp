@@ -76,6 +76,8 @@ Text EditText(const QLineEdit* edit) { return ToText(edit->text()); }
 
 void SetEditText(QLineEdit* edit, const Text& text) { edit->setText(ToQString(text)); }
 
-void SetCaption(QWidget* window, const Text& caption) { window->setWindowTitle(ToQString(caption)); }
+void SetCaption(QWidget* window, const Text& caption) {
+  window->setWindowTitle(ToQString(caption));
+}
 
 }  // namespace zonivo

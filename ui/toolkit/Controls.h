@@ -3,8 +3,8 @@
 #include <QRect>
 #include <vector>
 
-#include "ui/toolkit/ListView.h"
 #include "net/Text.h"
+#include "ui/toolkit/ListView.h"
 
 class QFrame;
 class QLabel;

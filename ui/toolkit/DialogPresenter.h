@@ -12,7 +12,15 @@ namespace zonivo {
 enum MessageBoxFlags { kOkOnly = 0, kYesNo = 4, kInformationIcon = 64 };
 
 // Buttons that ShowMessageBox returns.
-enum MessageBoxAnswer { kOk = 0, kCancel = 1, kAbort = 2, kRetry = 3, kIgnore = 4, kYes = 5, kNo = 6 };
+enum MessageBoxAnswer {
+  kOk = 0,
+  kCancel = 1,
+  kAbort = 2,
+  kRetry = 3,
+  kIgnore = 4,
+  kYes = 5,
+  kNo = 6
+};
 
 // Shows the program's message boxes and entry dialog. The Qt presenter is the
 // only one in the program; tests install a scripted one.
@@ -23,8 +31,7 @@ class DialogPresenter {
   // use). Returns a MessageBoxAnswer.
   virtual int MessageBox(const Text& text, int flags, const Text& title) = 0;
   // The entered text, or nothing when the dialog was cancelled or closed.
-  virtual std::optional<Text> InputBox(const Text& prompt, const Text& title,
-                                       const Text& text) = 0;
+  virtual std::optional<Text> InputBox(const Text& prompt, const Text& title, const Text& text) = 0;
 };
 
 // Replaces the presenter; nullptr brings back the Qt one.

@@ -8,7 +8,8 @@ LinkLabel::LinkLabel(QWidget* parent, const QString& text) : QLabel(text, parent
   setAttribute(Qt::WA_TranslucentBackground);
   setAutoFillBackground(false);
   setCursor(Qt::PointingHandCursor);
-  setStyleSheet(QStringLiteral("color: white; text-decoration: underline; background: transparent;"));
+  setStyleSheet(
+      QStringLiteral("color: white; text-decoration: underline; background: transparent;"));
   setAlignment(Qt::AlignCenter);
 }
 
