@@ -7,6 +7,8 @@
 #include "api/Commands.h"
 #include "app/AppState.h"
 #include "net/CodePage.h"
+#include "net/CurlComponent.h"
+#include "net/HttpRequest.h"
 #include "tests/support/ServiceEnvironment.h"
 
 namespace zonivo {
@@ -183,6 +185,50 @@ TEST_F(CommandsTest, HostileValuesArriveExactlyAsTyped) {
     EXPECT_EQ(r.Field("sub_domain"), value);
     EXPECT_EQ(r.Field("record_line"), value);
     EXPECT_EQ(r.Field("value"), value);
+  }
+}
+
+// The real libcurl request, whose body shows up only at the second read, so
+// that the poll loop pauses once.
+class LateBody final : public HttpComponent {
+ public:
+  LateBody() : real_(MakeCurlComponent()) {}
+  void SetProxy(const std::string& server) override { real_->SetProxy(server); }
+  void SetProxyCredentials(const std::string& user, const std::string& password) override {
+    real_->SetProxyCredentials(user, password);
+  }
+  void Open(const std::string& method, const std::string& url) override {
+    real_->Open(method, url);
+  }
+  void SetHeader(const std::string& name, const std::string& value) override {
+    real_->SetHeader(name, value);
+  }
+  void Send(const std::string& body) override { real_->Send(body); }
+  Bytes ReadBody() override { return reads_++ == 0 ? Bytes{} : real_->ReadBody(); }
+
+ private:
+  std::unique_ptr<HttpComponent> real_;
+  int reads_ = 0;
+};
+
+TEST_F(CommandsTest, ASignInDuringTheWaitChangesNeitherTheRequestNorTheClearing) {
+  CurrentHttpTransport().makeComponent = [] { return std::make_unique<LateBody>(); };
+  CurrentHttpTransport().pause = [](int) {
+    State().account = "other@example.com";
+    State().password = "other";
+  };
+  for (const Operation& op : Operations()) {
+    env_.SignIn();
+    env_.service().ClearRequests();
+    env_.service().ReplyNext(Reply::Code("-1"));
+    EXPECT_EQ(ToUtf8(op.run()), "账号验证失败") << op.name;
+    const auto requests = env_.service().Requests();
+    ASSERT_EQ(requests.size(), 1u) << op.name;
+    EXPECT_EQ(requests[0].Field("login_email"), "user@example.com") << op.name;
+    EXPECT_EQ(requests[0].Field("login_password"), "secret") << op.name;
+    // The rejection clears what is stored after the answer, whoever stored it.
+    EXPECT_EQ(State().account, op.clearsCredentials ? "" : "other@example.com") << op.name;
+    EXPECT_EQ(State().password, op.clearsCredentials ? "" : "other") << op.name;
   }
 }
 

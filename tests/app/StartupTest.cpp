@@ -88,6 +88,16 @@ TEST(AppStateTest, WipeTextZeroesTheBytesBeforeEmptying) {
   for (int i = 0; i < 64; ++i) ASSERT_EQ(bytes[i], '\0') << i;
 }
 
+TEST(AppStateTest, StorePasswordWipesTheOneItReplaces) {
+  AppState state;
+  state.password = Text(64, 'o');
+  const char* bytes = state.password.data();
+  StorePassword(state, "new");
+  EXPECT_EQ(state.password, "new");
+  ASSERT_EQ(state.password.data(), bytes);  // the same buffer, taken again
+  for (int i = 4; i < 64; ++i) ASSERT_EQ(bytes[i], '\0') << i;
+}
+
 TEST(AppStateTest, ClearCredentialsEmptiesBothAndNothingElse) {
   AppState state;
   state.account = "a";

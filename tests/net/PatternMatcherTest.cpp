@@ -129,6 +129,10 @@ TEST(PatternMatcherTest, ReplaceAllReplacesEveryOccurrenceOfEachMatch) {
   m.Create("ab", true);
   subject = "ab-AB";
   EXPECT_EQ(m.ReplaceAll(subject, "_"), "_-AB");
+  // Only "ab" matches the case-sensitive expression; the replacement itself
+  // ignores case and so also takes "AB".
+  subject = "ab-AB";
+  EXPECT_EQ(m.ReplaceAll(subject, "_", false), "_-_");
 }
 
 TEST(PatternMatcherTest, ReplaceAllOnDoubleByteText) {

@@ -28,6 +28,45 @@ TEST(TextSearchTest, FindText) {
     EXPECT_EQ(FindText(c.text, c.piece, c.start), c.expected) << c.text << " / " << c.piece;
 }
 
+// A piece is found only where a character begins: a byte with its high bit
+// set and the byte after it are one character.
+TEST(TextSearchTest, FindTextMatchesOnlyAtCharacterStarts) {
+  const FindCase cases[] = {
+      {"\xD5\xFD\xB3\xA3", "\xFD\xB3", 1, -1},  // 正常: "FD B3" straddles two characters
+      {"\xD5\xFD\xB3\xA3", "\xB3\xA3", 1, 3},
+      {"\xD5\xFD</id>", "</id>", 1, 3},  // right after a double-byte character
+      {"\x81"
+       "a<",
+       "a", 1, -1},  // "a" is the second byte of "\x81a"
+      {"\x81\x81\x81"
+       "a<",
+       "a", 1, -1},  // odd run: the third high byte leads "a"
+      {"\x81\x81"
+       "a<",
+       "a", 1, 3},  // even run: "a" begins a character
+      {"\x81\x81\x81\x81\x81"
+       "a\x81"
+       "a",
+       "a", 1, -1},  // both "a" are second bytes
+      {"\x81\x81\x81\x81"
+       "a\x81"
+       "aa",
+       "a", 1, 5},
+      {"\x81"
+       "aa",
+       "a", 2, 2},  // the start counts as the beginning of a character
+      {"x\x81"
+       "a\x81"
+       "ab",
+       "ab", 1, -1},
+      {"\x81\x81"
+       "ab",
+       "ab", 1, 3},
+  };
+  for (const FindCase& c : cases)
+    EXPECT_EQ(FindText(c.text, c.piece, c.start), c.expected) << c.text << " / " << c.piece;
+}
+
 TEST(TextSearchTest, MidText) {
   EXPECT_EQ(MidText("<id>42</id>", 5, 2), "42");
   EXPECT_EQ(MidText("abc", 2, 99), "bc");

@@ -1,5 +1,7 @@
 #include "tests/support/ScriptedPresenter.h"
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 
 #include "net/CodePage.h"
@@ -8,7 +10,12 @@ namespace zonivo::test {
 
 ScriptedPresenter::ScriptedPresenter() { InstallDialogPresenter(this); }
 
-ScriptedPresenter::~ScriptedPresenter() { InstallDialogPresenter(nullptr); }
+ScriptedPresenter::~ScriptedPresenter() {
+  InstallDialogPresenter(nullptr);
+  if (!boxAnswers_.empty() || !entries_.empty())
+    ADD_FAILURE() << "scripted answers left unused: " << boxAnswers_.size() << " boxes, "
+                  << entries_.size() << " entries";
+}
 
 int ScriptedPresenter::MessageBox(const Text& text, int flags, const Text& title) {
   shown_.push_back({ToUtf8(text), flags, ToUtf8(title)});

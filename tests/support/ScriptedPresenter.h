@@ -20,7 +20,7 @@ struct ShownDialog {
 
 // Records every dialog and answers from a script; installed for its lifetime.
 // Message boxes without a scripted answer get OK; entry dialogs without one
-// are cancelled.
+// are cancelled. A script that is not used up fails the test.
 class ScriptedPresenter final : public DialogPresenter {
  public:
   ScriptedPresenter();

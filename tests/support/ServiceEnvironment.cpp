@@ -9,7 +9,8 @@
 
 namespace zonivo::test {
 
-ServiceEnvironment::ServiceEnvironment() : savedTransport_(CurrentHttpTransport()) {
+ServiceEnvironment::ServiceEnvironment()
+    : savedTransport_(CurrentHttpTransport()), savedApiBase_(ApiBase()) {
   SetApiBaseForTesting(service_.BaseUrl());
   CurrentCurlSettings() = CurlSettings{};
   CurrentCurlSettings().caFile = LoopbackCertificate().pemFile;
@@ -21,7 +22,7 @@ ServiceEnvironment::ServiceEnvironment() : savedTransport_(CurrentHttpTransport(
 ServiceEnvironment::~ServiceEnvironment() {
   CurrentHttpTransport() = savedTransport_;
   CurrentCurlSettings() = CurlSettings{};
-  SetApiBaseForTesting("https://api.zonivo.com");
+  SetApiBaseForTesting(savedApiBase_);
   State() = AppState{};
 }
 

@@ -21,6 +21,7 @@ class ServiceEnvironment {
  private:
   StandInService service_;
   HttpTransport savedTransport_;
+  Text savedApiBase_;
 };
 
 }  // namespace zonivo::test

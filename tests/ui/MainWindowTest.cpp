@@ -71,17 +71,25 @@ class MainWindowTest : public testing::Test {
     menu_->hide();
     const QPoint at = row < 0 ? QPoint(10, list_->viewport()->height() - 4) : RowPoint(row);
     QTest::mouseClick(list_->viewport(), Qt::RightButton, {}, at);
-    QStringList shown;
-    if (!menu_->isVisible()) return shown;
-    for (QAction* a : menu_->actions())
-      if (a->isVisible()) shown << a->text();
+    if (!menu_->isVisible()) return {};
     menu_->hide();
-    return shown;
+    return VisibleItems();
   }
-  void Choose(const char* item) {
+  // Right-clicks like RightClick and chooses `item`, which must be among the
+  // items of the menu that opened.
+  void Choose(int row, const char* item) {
+    if (!RightClick(row).contains(QString::fromUtf8(item))) {
+      ADD_FAILURE() << "the menu does not offer " << item;
+      return;
+    }
     for (QAction* a : menu_->actions())
       if (a->text() == QString::fromUtf8(item)) return a->trigger();
-    ADD_FAILURE() << "no menu item " << item;
+  }
+  QStringList VisibleItems() const {
+    QStringList shown;
+    for (QAction* a : menu_->actions())
+      if (a->isVisible()) shown << a->text();
+    return shown;
   }
 
   test::ServiceEnvironment env_;
@@ -133,11 +141,16 @@ TEST_F(MainWindowTest, LayoutFollowsTheWindowDefinition) {
 }
 
 TEST_F(MainWindowTest, SignInWithAnEmptyFieldDoesNothing) {
-  SignIn("", "secret");
-  SignIn("user@example.com", "");
+  env_.service().AddDomain("a.com");
+  SignIn();
+  env_.service().ClearRequests();
+  SignIn("", "other");
+  SignIn("other@example.com", "");
   EXPECT_TRUE(env_.service().Requests().empty());
   EXPECT_TRUE(dialogs_.Shown().empty());
-  EXPECT_TRUE(State().account.empty());
+  EXPECT_EQ(State().account, "user@example.com");
+  EXPECT_EQ(State().password, "secret");
+  EXPECT_EQ(list_->RowCount(), 1);
 }
 
 TEST_F(MainWindowTest, SignInListsTheDomainsInAnswerOrder) {
@@ -188,21 +201,29 @@ TEST_F(MainWindowTest, MenuOffersWhatFitsTheSelection) {
 TEST_F(MainWindowTest, AddingADomain) {
   SignIn();
   dialogs_.EnterNext(std::nullopt);
-  Choose("添加域名");
+  Choose(-1, "添加域名");
   EXPECT_EQ(env_.service().Requests().size(), 1u);  // the sign-in only
   EXPECT_EQ(dialogs_.Shown(), (std::vector<ShownDialog>{{"提示信息", -1, "添加域名"}}));
 
   dialogs_.ClearShown();
   dialogs_.EnterNext("新.com");
-  Choose("添加域名");
+  Choose(-1, "添加域名");
   EXPECT_EQ(dialogs_.Shown().back(), (ShownDialog{"添加域名成功", 64, "信息"}));
   EXPECT_EQ(ListRows(), (Rows{{"100", "新.com", "正常", "0", "1"}}));
 
   env_.service().ClearRequests();
   dialogs_.EnterNext("新.com");
-  Choose("添加域名");
+  Choose(-1, "添加域名");
   EXPECT_EQ(dialogs_.Shown().back(), (ShownDialog{"域名已存在", 64, "信息"}));
   EXPECT_EQ(env_.service().Requests().size(), 1u);  // no refresh after a failure
+
+  list_->clearSelection();
+  env_.service().ClearRequests();
+  dialogs_.EnterNext("");  // confirmed empty: sent all the same
+  Choose(-1, "添加域名");
+  ASSERT_EQ(env_.service().Requests().size(), 1u);
+  EXPECT_TRUE(env_.service().Requests()[0].body.ends_with("&format=xml&domain="));
+  EXPECT_EQ(dialogs_.Shown().back(), (ShownDialog{"域名无效", 64, "信息"}));
 }
 
 TEST_F(MainWindowTest, SuccessfulAddWhoseRefreshGetsNoAnswer) {
@@ -210,7 +231,7 @@ TEST_F(MainWindowTest, SuccessfulAddWhoseRefreshGetsNoAnswer) {
   dialogs_.EnterNext("a.com");
   env_.service().ReplyNext(Reply::Code("1"));
   env_.service().ReplyNext(Reply::Body(""));
-  Choose("添加域名");
+  Choose(-1, "添加域名");
   const std::vector<ShownDialog> expected = {
       {"提示信息", -1, "添加域名"}, {"添加域名成功", 64, "信息"}, {"获取域名列表失败", 64, "信息"}};
   EXPECT_EQ(dialogs_.Shown(), expected);
@@ -221,17 +242,16 @@ TEST_F(MainWindowTest, DeletingADomain) {
   env_.service().AddDomain("a.com");
   env_.service().AddDomain("b.com");
   SignIn();
-  list_->selectRow(1);
   dialogs_.AnswerNextBox(kNo);
   env_.service().ClearRequests();
-  Choose("删除域名");
+  Choose(1, "删除域名");
   EXPECT_EQ(dialogs_.Shown(),
             (std::vector<ShownDialog>{{"您确定要删除域名 b.com 吗?", 4, "询问"}}));
   EXPECT_TRUE(env_.service().Requests().empty());
 
   dialogs_.ClearShown();
   dialogs_.AnswerNextBox(kYes);
-  Choose("删除域名");
+  Choose(1, "删除域名");
   EXPECT_EQ(dialogs_.Shown().back(), (ShownDialog{"删除域名成功", 64, "信息"}));
   const auto requests = env_.service().Requests();
   ASSERT_EQ(requests.size(), 2u);
@@ -243,11 +263,10 @@ TEST_F(MainWindowTest, DeletingADomain) {
 TEST_F(MainWindowTest, FailedDeleteShowsTheMessageWithoutRefresh) {
   env_.service().AddDomain("a.com");
   SignIn();
-  list_->selectRow(0);
   env_.service().ClearRequests();
   dialogs_.AnswerNextBox(kYes);
   env_.service().ReplyNext(Reply::Code("6"));
-  Choose("删除域名");
+  Choose(0, "删除域名");
   EXPECT_EQ(dialogs_.Shown().back(), (ShownDialog{"非域名所有者", 64, "信息"}));
   EXPECT_EQ(env_.service().Requests().size(), 1u);
   EXPECT_EQ(list_->RowCount(), 1);
@@ -256,10 +275,9 @@ TEST_F(MainWindowTest, FailedDeleteShowsTheMessageWithoutRefresh) {
 TEST_F(MainWindowTest, RejectedDeleteSignsOut) {
   env_.service().AddDomain("a.com");
   SignIn();
-  list_->selectRow(0);
   dialogs_.AnswerNextBox(kYes);
   env_.service().ReplyNext(Reply::Code("-1"));
-  Choose("删除域名");
+  Choose(0, "删除域名");
   EXPECT_EQ(dialogs_.Shown().back(), (ShownDialog{"账号验证失败", 64, "信息"}));
   EXPECT_TRUE(State().account.empty());
   EXPECT_TRUE(State().password.empty());
@@ -267,24 +285,31 @@ TEST_F(MainWindowTest, RejectedDeleteSignsOut) {
   EXPECT_TRUE(RightClick(0).isEmpty());
 }
 
-TEST_F(MainWindowTest, ManagingOpensTheRecordsWindowModally) {
+TEST_F(MainWindowTest, ManagingOpensTheRecordsWindowModallyForTheChosenDomain) {
   env_.service().AddDomain("a.com");
   env_.service().AddDomain("b.com");
   SignIn();
-  list_->selectRow(1);
-  QString caption;
-  bool blocked = false;
-  test::WhenModal([&](QWidget* modal) {
-    caption = modal->windowTitle();
-    blocked = qobject_cast<RecordsWindow*>(modal) != nullptr;
-    modal->close();
-  });
-  Choose("管理域名");
-  EXPECT_TRUE(blocked);
-  EXPECT_EQ(caption, QString::fromUtf8("Zonivo 客户端  -  b.com"));
-  EXPECT_EQ(State().domainId, "101");
-  EXPECT_EQ(State().domainName, "b.com");
-  EXPECT_EQ(list_->RowCount(), 2);
+  struct Opening {
+    int row;
+    const char* id;
+    const char* name;
+  };
+  for (const Opening& o : {Opening{1, "101", "b.com"}, Opening{0, "100", "a.com"}}) {
+    QString caption;
+    bool modal = false;
+    test::WhenModal([&](QWidget* shown) {
+      caption = shown->windowTitle();
+      modal = qobject_cast<RecordsWindow*>(shown) != nullptr &&
+              shown->windowModality() == Qt::ApplicationModal;
+      shown->close();
+    });
+    Choose(o.row, "管理域名");
+    EXPECT_TRUE(modal) << o.name;
+    EXPECT_EQ(caption, QString::fromUtf8("Zonivo 客户端  -  ") + QString::fromUtf8(o.name));
+    EXPECT_EQ(State().domainId, o.id);
+    EXPECT_EQ(State().domainName, o.name);
+    EXPECT_EQ(list_->RowCount(), 2);
+  }
 }
 
 TEST_F(MainWindowTest, SignUpLinkOpensTheSignUpPage) {

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -55,6 +56,20 @@ TEST(ListViewTest, InsertRowPositionRules) {
   EXPECT_EQ(list.ListCell(-1, 0), "");
   list.ListClear();
   EXPECT_EQ(list.RowCount(), 0);
+}
+
+TEST(ListViewTest, AnInsertAndABatchAreOneSignalEach) {
+  ListView list(nullptr, Columns(3));
+  QSignalSpy inserted(list.model(), &QAbstractItemModel::rowsInserted);
+  QSignalSpy changed(list.model(), &QAbstractItemModel::dataChanged);
+  list.ListInsertRow(-1, "a");
+  list.AppendRows({{"b", "x", "y"}, {"c", "x", "z"}, {"d"}});
+  EXPECT_EQ(inserted.count(), 2);
+  EXPECT_EQ(changed.count(), 0);
+  EXPECT_EQ(Column0(list), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(list.ListCell(2, 1), "x");
+  EXPECT_EQ(list.ListCell(2, 2), "z");
+  EXPECT_EQ(list.ListCell(3, 1), "");
 }
 
 TEST(ListViewTest, TenThousandRowsOfEightColumns) {
@@ -239,9 +254,11 @@ TEST(InputBoxTest, HoldsTheTextSelectedAndAnswersOnlyWhenConfirmed) {
 class ProbeWindow final : public ClientWindow {
  public:
   explicit ProbeWindow(QWidget* parent) : ClientWindow(parent, {300, 200}) { ++made; }
-  void OnCreated() override { ++created; }
   static inline int made = 0;
   static inline int created = 0;
+
+ protected:
+  void OnCreated() override { ++created; }
 };
 
 TEST(WindowsTest, ModalWindowBlocksTheOthersUntilItCloses) {
@@ -256,6 +273,55 @@ TEST(WindowsTest, ModalWindowBlocksTheOthersUntilItCloses) {
   EXPECT_TRUE(blocked);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(modal.isNull());
+  owner->close();
+}
+
+// A window whose created event waits, processing events, as a list fetch
+// without an answer does.
+class WaitingWindow final : public ClientWindow {
+ public:
+  explicit WaitingWindow(QWidget* parent) : ClientWindow(parent, {300, 200}) { ++made; }
+  static inline int made = 0;
+  static inline bool shownWhileCreated = false;
+
+ protected:
+  void OnCreated() override {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 100) QCoreApplication::processEvents();
+    shownWhileCreated = isVisible();
+  }
+};
+
+TEST(WindowsTest, ModalWindowBlocksTheOthersFromItsCreatedEventOn) {
+  WaitingWindow::made = 0;
+  QPointer<ProbeWindow> owner;
+  LoadWindow(owner, nullptr, false);
+  auto* button = new QPushButton(owner);
+  button->setGeometry(10, 10, 80, 30);
+  button->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(owner));
+  int clicks = 0;
+  QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+  QPointer<WaitingWindow> modal;
+  // Both wait in the queue and come due while the created event waits.
+  QMetaObject::invokeMethod(
+      owner, [button] { QTest::mouseClick(button, Qt::LeftButton); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      owner, [&modal, &owner] { LoadWindow(modal, owner, true); }, Qt::QueuedConnection);
+  bool modalWhenShown = false;
+  test::WhenModal([&](QWidget* shown) {
+    modalWhenShown = shown == modal;
+    shown->close();
+  });
+  LoadWindow(modal, owner, true);
+  EXPECT_TRUE(modalWhenShown);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(WaitingWindow::made, 1);
+  EXPECT_FALSE(WaitingWindow::shownWhileCreated);
+  EXPECT_TRUE(owner->isEnabled());
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
   owner->close();
 }
 

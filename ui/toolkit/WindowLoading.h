@@ -17,11 +17,12 @@ void ShowNewWindow(ClientWindow* window, bool modal);
 void BringToFront(ClientWindow* window);
 
 // Opens the window of type W held in `slot`. A window that is already open is
-// only brought to the front. A window that is not modal is owned by `parent`
-// and closes with it.
+// only brought to the front; one that was closed and awaits its deletion is
+// replaced. A window that is not modal is owned by `parent` and closes with
+// it.
 template <typename W>
 void LoadWindow(QPointer<W>& slot, QWidget* parent, bool modal) {
-  if (slot) {
+  if (slot && slot->IsOpen()) {
     BringToFront(slot);
     return;
   }
