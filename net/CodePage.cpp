@@ -2,17 +2,66 @@
 
 #include <algorithm>
 
-#include "net/CharsetConverter.h"
+#include "net/GbkTable.h"
 
 namespace zonivo {
 namespace {
 
-std::size_t SkipUtf8(std::string_view rest) {
-  const std::size_t n = Utf8SequenceLength(rest);
-  return n == 0 ? 1 : n;
+constexpr char16_t kQuestionMark = u'?';
+
+// The code point of the valid UTF-8 sequence of `length` bytes at `bytes`.
+char32_t DecodeUtf8(const char* bytes, std::size_t length) {
+  const auto at = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  if (length == 1) return at(0);
+  char32_t c = at(0) & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) c = c << 6 | (at(i) & 0x3F);
+  return c;
 }
 
-std::size_t SkipOneByte(std::string_view) { return 1; }
+void AppendUtf8(std::string& out, char16_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | c >> 6);
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | c >> 12);
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// The character of the GBK text at `pos`, which moves past it; "?" for a
+// byte that starts no character of the code page, which then moves one byte.
+char16_t NextGbkCharacter(std::string_view text, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(text[pos++]);
+  if (lead < 0x80) return lead;
+  const GbkTable& table = GbkTable::Get();
+  if (lead == 0x80) return table.Euro() != 0 ? table.Euro() : kQuestionMark;
+  if (pos == text.size()) return kQuestionMark;
+  const char16_t c = table.ToUnicode(lead, static_cast<unsigned char>(text[pos]));
+  if (c == 0) return kQuestionMark;
+  ++pos;
+  return c;
+}
+
+// Appends the GBK bytes of `c`, or "?" when GBK lacks it.
+void AppendGbk(Text& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+    return;
+  }
+  const std::uint16_t code =
+      c <= 0xFFFF ? GbkTable::Get().FromUnicode(static_cast<char16_t>(c)) : 0;
+  if (code == 0) {
+    out += '?';
+  } else if (code < 0x100) {
+    out += static_cast<char>(code);
+  } else {
+    out += static_cast<char>(code >> 8);
+    out += static_cast<char>(code & 0xFF);
+  }
+}
 
 }  // namespace
 
@@ -53,14 +102,48 @@ std::size_t Utf8SequenceLength(std::string_view bytes) {
 
 Text FromUtf8(std::string_view utf8) {
   if (IsAscii(utf8)) return Text(utf8);
-  thread_local CharsetConverter converter("GBK", "UTF-8");
-  return converter.Convert(utf8, SkipUtf8);
+  Text out;
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::size_t length = Utf8SequenceLength(utf8.substr(pos));
+    if (length == 0) {
+      out += '?';
+      ++pos;
+      continue;
+    }
+    AppendGbk(out, DecodeUtf8(utf8.data() + pos, length));
+    pos += length;
+  }
+  return out;
 }
 
 std::string ToUtf8(std::string_view text) {
   if (IsAscii(text)) return std::string(text);
-  thread_local CharsetConverter converter("UTF-8", "GBK");
-  return converter.Convert(text, SkipOneByte);
+  std::string out;
+  out.reserve(text.size() + text.size() / 2);
+  for (std::size_t pos = 0; pos < text.size();) AppendUtf8(out, NextGbkCharacter(text, pos));
+  return out;
+}
+
+std::u16string ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) out += NextGbkCharacter(text, pos);
+  return out;
+}
+
+Text FromUtf16(std::u16string_view utf16) {
+  Text out;
+  out.reserve(utf16.size() * 2);
+  for (std::size_t pos = 0; pos < utf16.size(); ++pos) {
+    const char16_t c = utf16[pos];
+    const bool pair = c >= 0xD800 && c <= 0xDBFF && pos + 1 < utf16.size() &&
+                      utf16[pos + 1] >= 0xDC00 && utf16[pos + 1] <= 0xDFFF;
+    if (pair) ++pos;
+    // Characters beyond the basic plane and lone surrogates are not in GBK.
+    AppendGbk(out, pair || (c >= 0xD800 && c <= 0xDFFF) ? char32_t{0x10000} : c);
+  }
+  return out;
 }
 
 }  // namespace zonivo

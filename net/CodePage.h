@@ -26,6 +26,11 @@ Text FromUtf8(std::string_view utf8);
 // becomes "?".
 std::string ToUtf8(std::string_view text);
 
+// The system code page to UTF-16, and back; as ToUtf8 and FromUtf8, with "?"
+// for what the other side cannot hold.
+std::u16string ToUtf16(std::string_view text);
+Text FromUtf16(std::u16string_view utf16);
+
 // Length of the valid UTF-8 sequence at the start of `bytes`, 0 when invalid
 // (overlong forms, surrogates, values past U+10FFFF, cut-off sequences).
 std::size_t Utf8SequenceLength(std::string_view bytes);

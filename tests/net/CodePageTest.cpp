@@ -60,6 +60,34 @@ TEST(CodePageTest, RoundTripsBetweenGbkAndUtf8) {
   EXPECT_EQ(ToUtf8("a\xFF"), "a?");
 }
 
+// Every character of the code page survives the way to Unicode and back, and
+// agrees with the C library's converter.
+TEST(CodePageTest, EveryGbkCharacterRoundTrips) {
+  int characters = 0;
+  for (int lead = 0x81; lead <= 0xFE; ++lead) {
+    for (int trail = 0x40; trail <= 0xFE; ++trail) {
+      const Text pair = {static_cast<char>(lead), static_cast<char>(trail)};
+      const std::string utf8 = ToUtf8(pair);
+      if (utf8.find('?') != std::string::npos) continue;
+      ++characters;
+      ASSERT_EQ(FromUtf8(utf8), pair) << lead << " " << trail;
+      const std::u16string utf16 = ToUtf16(pair);
+      ASSERT_EQ(utf16.size(), 1u);
+      ASSERT_EQ(FromUtf16(utf16), pair);
+    }
+  }
+  EXPECT_GT(characters, 21000);
+  EXPECT_EQ(DecodeText(B("\xE2\x82\xAC"), "utf-8"), "\x80");  // the euro sign is one byte
+  EXPECT_EQ(ToUtf8("\x80"), "\xE2\x82\xAC");
+}
+
+TEST(CodePageTest, Utf16OutsideGbkBecomesQuestionMarks) {
+  EXPECT_EQ(FromUtf16(u"a\U0001F600b"), "a?b");  // one "?" for a surrogate pair
+  EXPECT_EQ(FromUtf16(std::u16string{u'x', char16_t{0xD800}, u'y'}), "x?y");
+  EXPECT_EQ(FromUtf16(u"\u0E01\u6B63"), "?\xD5\xFD");
+  EXPECT_EQ(ToUtf16("\xD5\xFD\xFFz\xD5"), u"\u6B63?z?");
+}
+
 TEST(CodePageTest, CharLengthPairsHighBytesOnly) {
   EXPECT_EQ(CharLength("\xD5\xFD", 0), 2u);
   EXPECT_EQ(CharLength("a\xD5", 1), 1u);  // a lead byte at the end stands alone
