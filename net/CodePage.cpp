@@ -63,6 +63,12 @@ void AppendGbk(Text& out, char32_t c) {
   }
 }
 
+// The end of the run of ASCII bytes that starts at `pos`.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t pos) {
+  while (pos < text.size() && !IsLeadByte(text[pos]) && text[pos] != '\x80') ++pos;
+  return pos;
+}
+
 }  // namespace
 
 bool IsAscii(std::string_view text) {
@@ -105,6 +111,9 @@ Text FromUtf8(std::string_view utf8) {
   Text out;
   out.reserve(utf8.size());
   for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::size_t run = AsciiRunEnd(utf8, pos);
+    out.append(utf8.substr(pos, run - pos));
+    if ((pos = run) == utf8.size()) break;
     const std::size_t length = Utf8SequenceLength(utf8.substr(pos));
     if (length == 0) {
       out += '?';
@@ -121,7 +130,11 @@ std::string ToUtf8(std::string_view text) {
   if (IsAscii(text)) return std::string(text);
   std::string out;
   out.reserve(text.size() + text.size() / 2);
-  for (std::size_t pos = 0; pos < text.size();) AppendUtf8(out, NextGbkCharacter(text, pos));
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t run = AsciiRunEnd(text, pos);
+    out.append(text.substr(pos, run - pos));
+    if ((pos = run) < text.size()) AppendUtf8(out, NextGbkCharacter(text, pos));
+  }
   return out;
 }
 

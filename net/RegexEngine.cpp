@@ -66,7 +66,7 @@ int RegexEngine::MatchAt(const MatchData& data, std::string_view subject, PCRE2_
 bool RegexEngine::Test(std::string_view utf8Subject) const {
   if (!Compiled()) return false;
   const MatchData data(code_);
-  return MatchAt(data, utf8Subject, 0, 0) >= 0;
+  return MatchAt(data, utf8Subject, 0, PCRE2_NO_UTF_CHECK) >= 0;
 }
 
 std::optional<MatchCollection> RegexEngine::Run(std::string utf8Subject) const {
@@ -82,7 +82,7 @@ std::optional<MatchCollection> RegexEngine::Run(std::string utf8Subject) const {
   const std::size_t pairs = captures + 1;
 
   PCRE2_SIZE offset = 0;
-  std::uint32_t options = 0;
+  std::uint32_t options = PCRE2_NO_UTF_CHECK;
   // Iterates as PCRE2's own demonstration does: after an empty match, retry at
   // the same place for a non-empty one, else move on by one character.
   while (offset <= subject.size()) {

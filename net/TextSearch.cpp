@@ -27,15 +27,27 @@ bool BeginsCharacter(std::string_view text, std::size_t from, std::size_t pos) {
   return leads % 2 == 0;
 }
 
+// The first occurrence of `piece` at or after `pos`, byte for byte. Tags of an
+// answer usually follow within a few bytes, where a plain scan is cheapest;
+// memmem takes over for the rest.
+std::size_t FindBytes(std::string_view text, std::string_view piece, std::size_t pos) {
+  constexpr std::size_t kNear = 64;
+  const std::size_t near = text.substr(0, pos + kNear + piece.size() - 1).find(piece, pos);
+  if (near != std::string_view::npos || pos + kNear >= text.size()) return near;
+  const void* hit =
+      memmem(text.data() + pos + kNear, text.size() - pos - kNear, piece.data(), piece.size());
+  if (hit == nullptr) return std::string_view::npos;
+  return static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+}
+
 }  // namespace
 
 int FindText(std::string_view text, std::string_view piece, int start) {
   std::size_t from = start < 1 ? 0 : static_cast<std::size_t>(start) - 1;
   if (piece.empty() || from >= text.size()) return -1;
   for (std::size_t pos = from;;) {
-    const void* hit = memmem(text.data() + pos, text.size() - pos, piece.data(), piece.size());
-    if (hit == nullptr) return -1;
-    const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+    const std::size_t at = FindBytes(text, piece, pos);
+    if (at == std::string_view::npos) return -1;
     if (BeginsCharacter(text, from, at)) return static_cast<int>(at) + 1;
     // `at` is the second byte of a character, so the next byte begins one.
     from = pos = at + 1;
