@@ -1,19 +1,50 @@
 #pragma once
 
+#include <QPointer>
+
 #include "ui/toolkit/ClientWindow.h"
+#include "ui/toolkit/CommandTail.h"
+
+class QMenu;
 
 namespace zonivo {
 
-// The window of one domain's records. For now it shows the domain's name in
-// its caption; its list and menu come later.
+class AddRecordWindow;
+class ListView;
+class ModifyRecordWindow;
+
+// The records of one domain and the pop-up menu that adds, modifies,
+// removes, disables and enables them. Opened modally from the main window;
+// it owns the two record editors.
 class RecordsWindow final : public ClientWindow {
   Q_OBJECT
 
  public:
   explicit RecordsWindow(QWidget* parent);
 
+  // Fetches the list again; false when that failed.
+  bool RefreshRecords(const Text& domainId);
+
  protected:
   void OnCreated() override;
+
+ private:
+  void BuildRecordList();
+
+  void OnRecordListRightClick();
+  void OnModifyRecord();
+  void OnAddRecord();
+  void OnDeleteRecord();
+  void OnDisableRecord();
+  void OnEnableRecord();
+
+  void SetStatus(const char* status);
+  RefreshAfterSuccess RefreshRecordsAfter(const char* successUtf8);
+
+  ListView* records_ = nullptr;
+  QMenu* menu_ = nullptr;
+  QPointer<ModifyRecordWindow> modifyWindow_;
+  QPointer<AddRecordWindow> addWindow_;
 };
 
 }  // namespace zonivo

@@ -7,8 +7,8 @@
 #include "api/Commands.h"
 #include "app/AppState.h"
 #include "net/CodePage.h"
-#include "net/CurlComponent.h"
 #include "net/HttpRequest.h"
+#include "tests/support/LateBody.h"
 #include "tests/support/ServiceEnvironment.h"
 
 namespace zonivo {
@@ -188,31 +188,8 @@ TEST_F(CommandsTest, HostileValuesArriveExactlyAsTyped) {
   }
 }
 
-// The real libcurl request, whose body shows up only at the second read, so
-// that the poll loop pauses once.
-class LateBody final : public HttpComponent {
- public:
-  LateBody() : real_(MakeCurlComponent()) {}
-  void SetProxy(const std::string& server) override { real_->SetProxy(server); }
-  void SetProxyCredentials(const std::string& user, const std::string& password) override {
-    real_->SetProxyCredentials(user, password);
-  }
-  void Open(const std::string& method, const std::string& url) override {
-    real_->Open(method, url);
-  }
-  void SetHeader(const std::string& name, const std::string& value) override {
-    real_->SetHeader(name, value);
-  }
-  void Send(const std::string& body) override { real_->Send(body); }
-  Bytes ReadBody() override { return reads_++ == 0 ? Bytes{} : real_->ReadBody(); }
-
- private:
-  std::unique_ptr<HttpComponent> real_;
-  int reads_ = 0;
-};
-
 TEST_F(CommandsTest, ASignInDuringTheWaitChangesNeitherTheRequestNorTheClearing) {
-  CurrentHttpTransport().makeComponent = [] { return std::make_unique<LateBody>(); };
+  CurrentHttpTransport().makeComponent = [] { return std::make_unique<test::LateBody>(); };
   CurrentHttpTransport().pause = [](int) {
     State().account = "other@example.com";
     State().password = "other";

@@ -20,7 +20,8 @@ namespace zonivo::test {
 
 // All texts here are UTF-8.
 struct StandInRecord {
-  std::string id, name, line = "默认", type = "A", ttl = "600", value, mx = "0", enabled = "1";
+  std::string id = {}, name = {}, line = "默认", type = "A", ttl = "600", value = {}, mx = "0",
+              enabled = "1";
 };
 
 struct StandInDomain {

@@ -8,6 +8,7 @@
 
 #include "app/AppState.h"
 #include "net/CodePage.h"
+#include "tests/support/MenuDriver.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/ScriptedPresenter.h"
 #include "tests/support/ServiceEnvironment.h"
@@ -62,35 +63,8 @@ class MainWindowTest : public testing::Test {
   }
   // Closes the window from the sign-in's own processing of pending events.
   void CloseDuringSignIn();
-  QPoint RowPoint(int row) const {
-    return list_->visualRect(list_->model()->index(row, 1)).center();
-  }
-  // Right-clicks a row (or, with -1, an empty part of the list) and returns the
-  // texts of the menu items shown; empty when no menu appeared.
-  QStringList RightClick(int row) {
-    menu_->hide();
-    const QPoint at = row < 0 ? QPoint(10, list_->viewport()->height() - 4) : RowPoint(row);
-    QTest::mouseClick(list_->viewport(), Qt::RightButton, {}, at);
-    if (!menu_->isVisible()) return {};
-    menu_->hide();
-    return VisibleItems();
-  }
-  // Right-clicks like RightClick and chooses `item`, which must be among the
-  // items of the menu that opened.
-  void Choose(int row, const char* item) {
-    if (!RightClick(row).contains(QString::fromUtf8(item))) {
-      ADD_FAILURE() << "the menu does not offer " << item;
-      return;
-    }
-    for (QAction* a : menu_->actions())
-      if (a->text() == QString::fromUtf8(item)) return a->trigger();
-  }
-  QStringList VisibleItems() const {
-    QStringList shown;
-    for (QAction* a : menu_->actions())
-      if (a->isVisible()) shown << a->text();
-    return shown;
-  }
+  QStringList RightClick(int row) { return test::RightClickMenu(list_, menu_, row); }
+  void Choose(int row, const char* item) { test::ChooseFromMenu(list_, menu_, row, item); }
 
   test::ServiceEnvironment env_;
   test::ScriptedPresenter dialogs_;
