@@ -82,6 +82,7 @@ void MainWindow::OnSignIn() {
     State().account = account;
     StorePassword(State(), password);
   }
+  // The handler's copy is wiped; the edit box keeps its own text.
   WipeText(password);
   if (!complete) return;
   const QPointer<MainWindow> self(this);
