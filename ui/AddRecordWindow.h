@@ -1,16 +1,20 @@
 #pragma once
 
-#include "ui/toolkit/ClientWindow.h"
+#include "ui/RecordEditorWindow.h"
 
 namespace zonivo {
 
-// The editor that adds a record to the domain whose records window is open. Owned by the records
-// window.
-class AddRecordWindow final : public ClientWindow {
+// The editor that adds a record to the domain whose records window is open.
+class AddRecordWindow final : public RecordEditorWindow {
   Q_OBJECT
 
  public:
   explicit AddRecordWindow(QWidget* parent);
+
+ private:
+  void OnAddRecordTypeChosen();
+  void OnAddRecordOk();
+  void OnAddRecordCancel();
 };
 
 }  // namespace zonivo

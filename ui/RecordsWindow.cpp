@@ -23,6 +23,13 @@ constexpr QSize kOuterSize(622, 465);
 enum RecordMenuItem { kModifyItem = 0, kAddItem, kDeleteItem, kDisableItem, kEnableItem };
 constexpr const char* kRefreshFailed = "获取记录列表失败";
 
+// An editor whose confirmation is under way closes by itself; the next
+// request for that editor opens a new one.
+template <typename W>
+void ForgetConfirming(QPointer<W>& editor) {
+  if (editor && editor->Confirming()) editor.clear();
+}
+
 }  // namespace
 
 RecordsWindow::RecordsWindow(QWidget* parent) : ClientWindow(parent, kOuterSize) {
@@ -60,6 +67,10 @@ bool RecordsWindow::RefreshRecords(const Text& domainId) {
   return RefreshRecordList(list, domainId);
 }
 
+Text RecordsWindow::RecordCell(int row, int column) const {
+  return records_->ListCell(row, column);
+}
+
 void RecordsWindow::OnCreated() {
   SetCaption(this, FromUtf8("Zonivo 客户端  -  ") + State().domainName);
   const QPointer<RecordsWindow> self(this);
@@ -86,11 +97,15 @@ void RecordsWindow::OnModifyRecord() {
   state.editDomainId = state.domainId;
   state.editRecordId = records_->ListCell(row, kRecordId);
   state.editRow = row;
+  ForgetConfirming(modifyWindow_);
+  // An open editor takes the newly chosen record, fields and id together.
+  if (modifyWindow_ && modifyWindow_->IsOpen()) modifyWindow_->FillFromContext();
   LoadWindow(modifyWindow_, this, false);
 }
 
 void RecordsWindow::OnAddRecord() {
   State().addDomainId = State().domainId;
+  ForgetConfirming(addWindow_);
   LoadWindow(addWindow_, this, false);
 }
 

@@ -24,6 +24,8 @@ class RecordsWindow final : public ClientWindow {
 
   // Fetches the list again; false when that failed.
   bool RefreshRecords(const Text& domainId);
+  // A cell of the list; empty for one that does not exist.
+  Text RecordCell(int row, int column) const;
 
  protected:
   void OnCreated() override;

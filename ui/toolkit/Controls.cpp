@@ -4,6 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <limits>
+
+#include "ui/toolkit/ComboBox.h"
+#include "ui/toolkit/IntegerEdit.h"
 #include "ui/toolkit/LinkLabel.h"
 #include "ui/toolkit/PictureButton.h"
 #include "ui/toolkit/QtText.h"
@@ -40,12 +44,24 @@ LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, QRect place, const c
 
 QLineEdit* MakeEditBox(QWidget* parent, const char* name, QRect place, bool password) {
   auto* edit = Place(new QLineEdit(parent), name, place);
+  edit->setMaxLength(std::numeric_limits<int>::max());
   SetEntryColours(edit);
   if (password) {
     edit->setEchoMode(QLineEdit::Password);
     edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   }
   return edit;
+}
+
+IntegerEdit* MakeIntegerEdit(QWidget* parent, const char* name, QRect place) {
+  auto* edit = Place(new IntegerEdit(parent), name, place);
+  SetEntryColours(edit);
+  return edit;
+}
+
+ComboBox* MakeComboBox(QWidget* parent, const char* name, QRect place,
+                       const std::vector<Text>& items) {
+  return Place(new ComboBox(parent, items), name, place);
 }
 
 QLabel* MakePictureBox(QWidget* parent, const char* name, QRect place, const QPixmap& picture) {
@@ -69,6 +85,7 @@ void SetEntryColours(QWidget* entry) {
   colours.setColor(QPalette::Text, kEntryText);
   colours.setColor(QPalette::ButtonText, kEntryText);
   colours.setColor(QPalette::Base, Qt::white);
+  colours.setColor(QPalette::Button, Qt::white);
   entry->setPalette(colours);
 }
 

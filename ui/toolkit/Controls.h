@@ -14,6 +14,8 @@ class QWidget;
 
 namespace zonivo {
 
+class ComboBox;
+class IntegerEdit;
 class LinkLabel;
 class PictureButton;
 
@@ -23,15 +25,22 @@ class PictureButton;
 QFrame* MakeFrame(QWidget* parent, const char* name, QRect place);
 QLabel* MakeLabel(QWidget* parent, const char* name, QRect place, const char* utf8Text);
 LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, QRect place, const char* utf8Text);
-// An edit box in teal on white; a password box shows every character as "*".
+// An edit box in teal on white, without a length limit; a password box shows
+// every character as "*".
 QLineEdit* MakeEditBox(QWidget* parent, const char* name, QRect place, bool password = false);
+// An edit box for whole numbers, in teal on white.
+IntegerEdit* MakeIntegerEdit(QWidget* parent, const char* name, QRect place);
+// A drop-down list of `items`, the first selected, in teal on white.
+ComboBox* MakeComboBox(QWidget* parent, const char* name, QRect place,
+                       const std::vector<Text>& items);
 QLabel* MakePictureBox(QWidget* parent, const char* name, QRect place, const QPixmap& picture);
 PictureButton* MakePictureButton(QWidget* parent, const char* name, QRect place,
                                  const QPixmap& normal, const QPixmap& pressed);
 ListView* MakeListView(QWidget* parent, const char* name, QRect place,
                        const std::vector<ListColumn>& columns);
 
-// Teal text on white, the colours of every edit box and drop-down list.
+// Teal text on white, the colours of every edit box and drop-down list; a
+// drop-down list that takes no typing paints its face with the button colours.
 void SetEntryColours(QWidget* entry);
 
 // The Text property of an edit box, and the caption of a window.
