@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Takes docs/main-window.png and docs/records-window.png: the main window after
-# a sign-in against the stand-in service and the records of one domain, shown
-# by a real X server (Xvfb) with a window manager and a Chinese font.
+# Takes the pictures in docs/: the main window after a sign-in against the
+# stand-in service, the records of one domain and both record editors, shown by
+# a real X server (Xvfb) with a window manager and a Chinese font.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -11,4 +11,4 @@ cmake --build build-shot --target main_window_screenshot
 mkdir -p docs
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" bash -c \
   'openbox & sleep 1; build-shot/tests/main_window_screenshot docs'
-echo "Saved docs/main-window.png and docs/records-window.png"
+echo "Saved the pictures of the four windows in docs/"

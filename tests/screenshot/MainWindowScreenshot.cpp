@@ -1,7 +1,7 @@
 // Signs in to a stand-in service with a few domains, opens the records of one
-// of them, and saves what the X server shows of the main window and of the
-// records window as main-window.png and records-window.png in the folder
-// given as the argument.
+// of them and both record editors, and saves what the X server shows of each
+// window as main-window.png, records-window.png, add-record-window.png and
+// modify-record-window.png in the folder given as the argument.
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,7 +13,9 @@
 #include <cstdio>
 
 #include "tests/support/ServiceEnvironment.h"
+#include "ui/AddRecordWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ModifyRecordWindow.h"
 #include "ui/RecordsWindow.h"
 #include "ui/toolkit/ListView.h"
 #include "ui/toolkit/Toolkit.h"
@@ -26,8 +28,31 @@ using zonivo::test::StandInRecord;
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 bool Save(QWidget* window, const QString& folder, const char* name) {
+  if (!QTest::qWaitForWindowExposed(window)) return false;
+  QTest::qWait(200);
   const QPixmap shot = window->screen()->grabWindow(window->winId());
   return shot.save(folder + QLatin1Char('/') + QLatin1String(name));
+}
+
+void Choose(QWidget* window, const char* menu, const char* item) {
+  for (QAction* action : window->findChild<QMenu*>(U(menu))->actions())
+    if (action->text() == U(item)) action->trigger();
+}
+
+// Saves the records window, then each editor: the add window as it opens,
+// the modify window filled from a record with a Chinese line.
+bool SaveRecordWindows(zonivo::RecordsWindow* records, const QString& folder) {
+  auto* list = records->findChild<zonivo::ListView*>(U("记录列表"));
+  list->selectRow(1);
+  bool saved = Save(records, folder, "records-window.png");
+  list->clearSelection();
+  Choose(records, "右键菜单_管理域名", "添加记录");
+  auto* add = records->findChild<zonivo::AddRecordWindow*>();
+  saved = saved && add && Save(add, folder, "add-record-window.png");
+  list->selectRow(list->RowCount() - 1);
+  Choose(records, "右键菜单_管理域名", "修改记录");
+  auto* modify = records->findChild<zonivo::ModifyRecordWindow*>();
+  return saved && modify && Save(modify, folder, "modify-record-window.png");
 }
 
 void AddAccount(zonivo::test::StandInService& service) {
@@ -73,13 +98,10 @@ int main(int argc, char** argv) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
       auto* records = qobject_cast<zonivo::RecordsWindow*>(top);
       if (!records) continue;
-      records->findChild<zonivo::ListView*>(U("记录列表"))->selectRow(1);
-      QTest::qWait(100);
-      saved = Save(records, folder, "records-window.png");
+      saved = SaveRecordWindows(records, folder);
       records->close();
     }
   });
-  for (QAction* item : window->findChild<QMenu*>(U("右键菜单_域名列表"))->actions())
-    if (item->text() == U("管理域名")) item->trigger();
+  Choose(window, "右键菜单_域名列表", "管理域名");
   return saved ? 0 : 1;
 }
