@@ -15,8 +15,9 @@ namespace zonivo {
 namespace {
 
 // Reads the items of an answer by plain text search. `p` is where the last
-// closing tag was found, `o` where the last opening tag was; neither ever
-// moves back towards the start.
+// closing tag was found, `o` where the last opening tag was. The next item is
+// looked for from the later of the two, so no byte of the answer goes into
+// two rows, and no search ever starts before one made earlier.
 class DomainScanner {
  public:
   explicit DomainScanner(std::string_view answer) : answer_(answer) {}
@@ -31,10 +32,11 @@ class DomainScanner {
   int Find(std::string_view piece, int start);
 
   std::string_view answer_;
-  // Pieces that the answer lacks from some position on. Every search for a
-  // piece starts at or after the one before, so they are never looked for
-  // again; this keeps the scan linear on answers full of broken items.
-  std::vector<std::string_view> missing_;
+  // Each piece that the answer lacks from some position on, with the earliest
+  // such position. Since searches never start earlier than one before, a
+  // piece is looked for in vain at most once, and the scan stays linear on
+  // answers full of broken items.
+  std::vector<std::pair<std::string_view, int>> missingFrom_;
   int p_ = 0;
   int o_ = 0;
 };
@@ -47,7 +49,7 @@ std::vector<DomainRow> DomainScanner::Scan() {
     const Step step = ReadItem(row);
     if (step == Step::kEnd) break;
     if (step == Step::kRow) rows.push_back(row);
-    p_ = Find("<item>", o_);
+    p_ = Find("<item>", std::max(o_, p_));
   }
   return rows;
 }
@@ -81,10 +83,16 @@ void DomainScanner::ReadField(std::string_view open, std::string_view close, Tex
 }
 
 int DomainScanner::Find(std::string_view piece, int start) {
-  if (std::find(missing_.begin(), missing_.end(), piece) != missing_.end()) return -1;
+  const auto known = std::find_if(missingFrom_.begin(), missingFrom_.end(),
+                                  [piece](const auto& missing) { return missing.first == piece; });
+  if (known != missingFrom_.end() && start >= known->second) return -1;
   const int found = FindText(answer_, piece, start);
-  if (found <= 0) missing_.push_back(piece);
-  return found;
+  if (found > 0) return found;
+  if (known != missingFrom_.end())
+    known->second = start;
+  else
+    missingFrom_.emplace_back(piece, start);
+  return -1;
 }
 
 ListRow Cells(DomainRow&& domain) {

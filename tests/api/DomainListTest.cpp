@@ -79,7 +79,25 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"TruncatedInsideAnItem",
                  kOk + Item("1", "a.com", "enable") + "<item><id>2</id><name>b.c",
                  {{"1", "a.com", "enable", "2", "1"}, {"2", "", "", "", ""}}},
-        ScanCase{"UpperCaseTagsAreNotFound", kOk + "<ITEM><ID>1</ID></ITEM>", {}}),
+        ScanCase{"UpperCaseTagsAreNotFound", kOk + "<ITEM><ID>1</ID></ITEM>", {}},
+        // Broken answers: the next item is looked for after everything the
+        // row before took, so no byte goes into two rows.
+        ScanCase{"OpenIdsUpToOneClosingTag",
+                 kOk + "<item><id>" + "<item><id>" + "<item><id>" + "</id>",
+                 {{"<item><id><item><id>", "", "", "", ""}}},
+        ScanCase{"LastFieldsReachingOneClosingTag",
+                 kOk +
+                     "<item><id>1</id><name>a</name><status>enable</status><records>1</records>"
+                     "<group_id>" +
+                     "<item><id>2</id><name>b</name><status>enable</status><records>1</records>"
+                     "<group_id>" +
+                     "</group_id>",
+                 {{"1", "a", "enable", "1",
+                   "<item><id>2</id><name>b</name><status>enable</status><records>1</records>"
+                   "<group_id>"}}},
+        ScanCase{"ItemInsideTheSpanOfAField",
+                 kOk + "<id></id><status><item><id></id><group_id>1</group_id></status>",
+                 {{"", "", "<item><id></id><group_id>1</group_id>", "", ""}}}),
     [](const testing::TestParamInfo<ScanCase>& param) { return param.param.name; });
 
 TEST(ReadDomainRowsNoiseTest, AlwaysEndsOnArbitraryTagSoup) {
@@ -99,12 +117,32 @@ TEST(ReadDomainRowsNoiseTest, AlwaysEndsOnArbitraryTagSoup) {
     for (std::size_t at = soup.find("<id>"); at != std::string::npos;
          at = soup.find("<id>", at + 1))
       ++ids;
-    EXPECT_LE(ReadDomainRows(soup).size(), ids) << soup;
+    const std::vector<DomainRow> rows = ReadDomainRows(soup);
+    EXPECT_LE(rows.size(), ids) << soup;
+    // No byte goes into two cells.
+    std::size_t cellBytes = 0;
+    for (const DomainRow& d : rows)
+      cellBytes +=
+          d.id.size() + d.name.size() + d.status.size() + d.records.size() + d.groupId.size();
+    EXPECT_LE(cellBytes, soup.size()) << soup;
   }
   std::string noise = kOk;
   for (int i = 0; i < 200000; ++i) noise += "<ite<id>" + std::to_string(i) + "</id>";
   EXPECT_EQ(ReadDomainRows(noise).size(),
             1u);  // one item: its fields are missing, no "<item>" follows
+}
+
+TEST(ReadDomainRowsNoiseTest, BrokenAnswersOfAMegabyteReadOnce) {
+  // Each of these took minutes and gigabytes when every "<item>" was looked
+  // for again inside the span the row before had read.
+  std::string openIds = kOk;
+  for (int i = 0; i < 100000; ++i) openIds += "<item><id>";
+  EXPECT_EQ(ReadDomainRows(openIds + "</id>").size(), 1u);
+  std::string openGroups = kOk;
+  for (int i = 0; i < 20000; ++i)
+    openGroups +=
+        "<item><id>1</id><name>a</name><status>enable</status><records>1</records><group_id>";
+  EXPECT_EQ(ReadDomainRows(openGroups + "</group_id>").size(), 1u);
 }
 
 TEST(ReadDomainRowsNoiseTest, ManyBrokenItemsAreReadInOnePass) {
