@@ -65,14 +65,15 @@ void AppendGbk(Text& out, char32_t c) {
 
 // The end of the run of ASCII bytes that starts at `pos`.
 std::size_t AsciiRunEnd(std::string_view text, std::size_t pos) {
-  while (pos < text.size() && !IsLeadByte(text[pos]) && text[pos] != '\x80') ++pos;
+  while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0x80) == 0) ++pos;
   return pos;
 }
 
 }  // namespace
 
 bool IsAscii(std::string_view text) {
-  return std::none_of(text.begin(), text.end(), [](char c) { return IsLeadByte(c); });
+  return std::none_of(text.begin(), text.end(),
+                      [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
 }
 
 std::size_t CharLength(std::string_view text, std::size_t pos) {

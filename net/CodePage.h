@@ -8,8 +8,10 @@
 
 namespace zonivo {
 
-// Whether `byte` starts a double-byte character when a byte follows it.
-inline bool IsLeadByte(char byte) { return (static_cast<unsigned char>(byte) & 0x80) != 0; }
+// Whether `byte` starts a double-byte character when a byte follows it: 0x81
+// to 0xFF. The byte 0x80 is a character of its own (the euro sign of code page
+// 936), like every byte below it.
+inline bool IsLeadByte(char byte) { return static_cast<unsigned char>(byte) >= 0x81; }
 
 // Whether every byte of `text` is ASCII.
 bool IsAscii(std::string_view text);

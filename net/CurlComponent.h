@@ -5,6 +5,7 @@
 #include <string>
 
 #include "net/HttpComponent.h"
+#include "net/Text.h"
 
 namespace zonivo {
 
@@ -15,7 +16,7 @@ struct CurlSettings {
   long connectTimeoutSeconds = 15;
   long totalTimeoutSeconds = 60;
   long stallSeconds = 30;  // below 1 byte/s for this long ends the request
-  std::size_t bodyCap = 64 * 1024 * 1024;
+  std::size_t bodyCap = kAnswerCapBytes;
 };
 
 CurlSettings& CurrentCurlSettings();

@@ -26,7 +26,7 @@ bool NamesUtf8(const Text& charset) {
 }  // namespace
 
 Text DecodeText(const Bytes& bytes, const Text& charset) {
-  if (bytes.empty()) return {};
+  if (bytes.empty() || charset.empty()) return {};
   const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   if (NamesUtf8(charset)) return FromUtf8(WithoutBom(raw));
   // Other character sets pass through UTF-8; iconv also rejects unknown names.

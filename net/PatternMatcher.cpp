@@ -62,10 +62,22 @@ Text PatternMatcher::SubMatchText(int matchIndex, int groupIndex) const {
   return FromUtf8(matches_->Group(matchIndex - 1, groupIndex));
 }
 
+// A result that would pass the answer cap (a replacement that holds its own
+// match doubles the subject at every pass) is refused as the engine refuses a
+// subject: the subject stays as it was and the matches are gone.
 Text PatternMatcher::ReplaceAll(Text& subject, const Text& replacement, bool caseSensitive) {
   const int count = Execute(subject);
-  for (int i = 1; i <= count; ++i)
-    subject = ReplaceText(subject, MatchText(i), replacement, caseSensitive);
+  Text result = subject;
+  for (int i = 1; i <= count; ++i) {
+    std::optional<Text> next =
+        ReplaceTextWithin(result, MatchText(i), replacement, caseSensitive, kAnswerCapBytes);
+    if (!next) {
+      matches_.reset();
+      return subject;
+    }
+    result = std::move(*next);
+  }
+  subject = result;
   return subject;
 }
 

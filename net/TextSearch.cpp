@@ -10,11 +10,21 @@ namespace {
 
 char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// Whether `piece` stands at `pos`, where a character begins. Without
+// `caseSensitive` single-byte ASCII letters compare regardless of case; the
+// bytes of a double-byte character always compare exactly.
 bool PieceAt(std::string_view text, std::size_t pos, std::string_view piece, bool caseSensitive) {
   if (text.size() - pos < piece.size()) return false;
   if (caseSensitive) return text.compare(pos, piece.size(), piece) == 0;
-  for (std::size_t i = 0; i < piece.size(); ++i)
-    if (FoldAscii(text[pos + i]) != FoldAscii(piece[i])) return false;
+  for (std::size_t i = 0; i < piece.size(); ++i) {
+    const char c = text[pos + i];
+    if (IsLeadByte(c) && i + 1 < piece.size()) {
+      if (c != piece[i] || text[pos + i + 1] != piece[i + 1]) return false;
+      ++i;
+    } else if (FoldAscii(c) != FoldAscii(piece[i])) {
+      return false;
+    }
+  }
   return true;
 }
 
@@ -61,12 +71,20 @@ Text MidText(std::string_view text, int start, int length) {
 
 Text ReplaceText(std::string_view subject, std::string_view target, std::string_view replacement,
                  bool caseSensitive) {
+  return *ReplaceTextWithin(subject, target, replacement, caseSensitive, Text().max_size());
+}
+
+std::optional<Text> ReplaceTextWithin(std::string_view subject, std::string_view target,
+                                      std::string_view replacement, bool caseSensitive,
+                                      std::size_t limit) {
+  if (subject.size() > limit) return std::nullopt;
   if (subject.empty() || target.empty()) return Text(subject);
   Text out;
   out.reserve(subject.size());
   std::size_t pos = 0;
   while (subject.size() - pos >= target.size()) {
     if (PieceAt(subject, pos, target, caseSensitive)) {
+      if (out.size() + replacement.size() > limit) return std::nullopt;
       out.append(replacement);
       pos += target.size();
     } else {
@@ -76,6 +94,7 @@ Text ReplaceText(std::string_view subject, std::string_view target, std::string_
     }
   }
   out.append(subject.substr(pos));
+  if (out.size() > limit) return std::nullopt;
   return out;
 }
 

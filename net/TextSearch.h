@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "net/Text.h"
@@ -18,9 +20,15 @@ int FindText(std::string_view text, std::string_view piece, int start);
 Text MidText(std::string_view text, int start, int length);
 
 // Every occurrence of `target` in `subject` replaced by `replacement`; with
-// `caseSensitive` false ASCII letters compare regardless of case. An empty
-// subject or target gives the subject unchanged.
+// `caseSensitive` false single-byte ASCII letters compare regardless of case.
+// An empty subject or target gives the subject unchanged.
 Text ReplaceText(std::string_view subject, std::string_view target, std::string_view replacement,
                  bool caseSensitive);
+
+// As ReplaceText, but nothing when the result would be longer than `limit`
+// bytes; it stops as soon as that is certain.
+std::optional<Text> ReplaceTextWithin(std::string_view subject, std::string_view target,
+                                      std::string_view replacement, bool caseSensitive,
+                                      std::size_t limit);
 
 }  // namespace zonivo

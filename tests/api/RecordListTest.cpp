@@ -117,6 +117,7 @@ TEST_F(RefreshRecordListTest, CdataMarkersGoFromLineAndValueOnly) {
       {{.id = "1", .value = "1.2.3.4"}, "默认", "www", "1.2.3.4"},
       {{.id = "1", .value = "<![CDATA[a]]><![CDATA[b]]>"}, "默认", "www", "a<![CDATA[b]]>"},
       {{.id = "1", .name = "<![CDATA[www]]>"}, "默认", "<![CDATA[www]]>", "1.2.3.4"},
+      {{.id = "1", .value = "<![CDATA[5€]]>"}, "默认", "www", "5€"},
       // The opening marker in other letter case stays; the closing one goes.
       {{.id = "1", .value = "<![cdata[x]]>"}, "默认", "www", "<![cdata[x"},
   };

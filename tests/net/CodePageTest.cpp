@@ -42,7 +42,19 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeCase{"ByteOrderMarkDropped", "\xEF\xBB\xBFok", "utf-8", "ok"},
                     DecodeCase{"OtherCharset", "\xD5\xFD", "gbk", "\xD5\xFD"},
                     DecodeCase{"InvalidInOtherCharset", "\xD5\xFD\xFF", "gbk", "\xD5\xFD?"},
-                    DecodeCase{"UnknownCharset", "abc", "no-such-charset", ""}),
+                    DecodeCase{"UnknownCharset", "abc", "no-such-charset", ""},
+                    DecodeCase{"CharsetNotNamed", "abc", "", ""},
+                    // Characters that the C library's converter would drop:
+                    // each is a "?", so no tag can be assembled from them.
+                    DecodeCase{"TagCharacter",
+                               "\xF3\xA0\x80\xBE"
+                               "De",
+                               "utf-8", "?De"},
+                    DecodeCase{"TagCharacterInsideATag",
+                               "<co\xF3\xA0\x81\x81"
+                               "de>",
+                               "utf-8", "<co?de>"},
+                    DecodeCase{"EuroSign", "5\xE2\x82\xAC", "utf-8", "5\x80"}),
     [](const testing::TestParamInfo<DecodeCase>& param) { return param.param.name; });
 
 TEST(DecodeTextTest, LargeMixedInputKeepsEveryCharacter) {

@@ -135,6 +135,19 @@ TEST(PatternMatcherTest, ReplaceAllReplacesEveryOccurrenceOfEachMatch) {
   EXPECT_EQ(m.ReplaceAll(subject, "_", false), "_-_");
 }
 
+TEST(PatternMatcherTest, ReplaceAllRefusesAResultPastTheAnswerCap) {
+  PatternMatcher m;
+  m.Create("a");
+  // "a" becomes "aa" at every one of 4,096 passes: the subject would double
+  // each time.
+  const Text original(4096, 'a');
+  Text subject = original;
+  EXPECT_EQ(m.ReplaceAll(subject, "aa"), original);
+  EXPECT_EQ(subject, original);
+  EXPECT_EQ(m.SubMatchText(1, 0), "");
+  EXPECT_EQ(m.MatchText(1), "");  // refused as the engine refuses: no matches
+}
+
 TEST(PatternMatcherTest, ReplaceAllOnDoubleByteText) {
   PatternMatcher m;
   m.Create("A");

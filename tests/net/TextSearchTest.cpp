@@ -67,6 +67,36 @@ TEST(TextSearchTest, FindTextMatchesOnlyAtCharacterStarts) {
     EXPECT_EQ(FindText(c.text, c.piece, c.start), c.expected) << c.text << " / " << c.piece;
 }
 
+// 0x80, the euro sign of code page 936, is a character of its own; a lead
+// byte before it still takes it as its second byte.
+TEST(TextSearchTest, TheEuroSignIsOneByte) {
+  const FindCase finds[] = {
+      {"\x80</id>", "</id>", 1, 2},
+      {"a\x80"
+       "b",
+       "b", 1, 3},
+      {"\x80\x80<", "<", 1, 3},
+      {"\x81\x80"
+       "b",
+       "b", 1, 3},
+      {"\x81\x80", "\x80", 1, -1},
+  };
+  for (const FindCase& c : finds)
+    EXPECT_EQ(FindText(c.text, c.piece, c.start), c.expected) << c.text << " / " << c.piece;
+  EXPECT_EQ(MidText("\x80"
+                    "ab",
+                    2, 2),
+            "ab");
+  EXPECT_EQ(ReplaceText("\x80"
+                        "A",
+                        "A", "z", true),
+            "\x80z");
+  EXPECT_EQ(ReplaceText("\x80"
+                        "a\x80",
+                        "\x80", "E", false),
+            "EaE");
+}
+
 TEST(TextSearchTest, MidText) {
   EXPECT_EQ(MidText("<id>42</id>", 5, 2), "42");
   EXPECT_EQ(MidText("abc", 2, 99), "bc");
@@ -92,6 +122,17 @@ TEST(TextSearchTest, ReplaceText) {
                         "a",
                         "A", "z", false),
             "\xD5\x41z");
+  // Letter case is ignored for single-byte letters only: 乤 (81 61) is not
+  // 丄 (81 41).
+  EXPECT_EQ(ReplaceText("\x81\x61", "\x81\x41", "X", false), "\x81\x61");
+  EXPECT_EQ(ReplaceText("\x81\x61"
+                        "A",
+                        "\x81\x61"
+                        "a",
+                        "X", false),
+            "X");
+  EXPECT_EQ(ReplaceTextWithin("aaaa", "a", "bb", true, 7), std::nullopt);
+  EXPECT_EQ(ReplaceTextWithin("aaaa", "a", "bb", true, 8), std::optional<Text>("bbbbbbbb"));
 }
 
 }  // namespace
