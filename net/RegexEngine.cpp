@@ -6,6 +6,27 @@ namespace {
 constexpr std::uint32_t kMatchLimit = 20'000'000;
 constexpr std::uint32_t kDepthLimit = 100'000;
 constexpr std::size_t kJitStackMax = 1024 * 1024;
+// The interpreter restarts its match limit at every start position, so on its
+// own one subject could cost time quadratic in its length. Every pattern item
+// it tries counts as a step; a well-formed answer of 50,000 records takes far
+// fewer than this.
+constexpr std::uint64_t kInterpreterSteps = 100'000'000;
+
+bool jitAllowed = true;
+
+pcre2_code* Compile(std::string_view pattern, std::uint32_t options) {
+  int error = 0;
+  PCRE2_SIZE errorOffset = 0;
+  return pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(), options,
+                       &error, &errorOffset, nullptr);
+}
+
+int CountStep(pcre2_callout_block*, void* stepsLeft) {
+  auto& left = *static_cast<std::uint64_t*>(stepsLeft);
+  if (left == 0) return PCRE2_ERROR_MATCHLIMIT;
+  --left;
+  return 0;
+}
 
 // The offset of the UTF-8 character after the one at `offset`.
 PCRE2_SIZE NextCharacter(std::string_view subject, PCRE2_SIZE offset) {
@@ -16,6 +37,24 @@ PCRE2_SIZE NextCharacter(std::string_view subject, PCRE2_SIZE offset) {
 }
 
 }  // namespace
+
+// The steps the interpreter may take over one run, for the lifetime of the
+// object; nothing when the JIT runs the pattern.
+class RegexEngine::StepBudget {
+ public:
+  explicit StepBudget(const RegexEngine& engine) : context_(engine.jit_ ? nullptr : engine.context_) {
+    if (context_) pcre2_set_callout(context_, CountStep, &stepsLeft_);
+  }
+  ~StepBudget() {
+    if (context_) pcre2_set_callout(context_, nullptr, nullptr);
+  }
+  StepBudget(const StepBudget&) = delete;
+  StepBudget& operator=(const StepBudget&) = delete;
+
+ private:
+  pcre2_match_context* context_;
+  std::uint64_t stepsLeft_ = kInterpreterSteps;
+};
 
 struct RegexEngine::MatchData {
   explicit MatchData(const pcre2_code* code)
@@ -37,13 +76,16 @@ std::string_view MatchCollection::Group(int match, int group) const {
 
 RegexEngine::RegexEngine(std::string_view utf8Pattern, bool caseSensitive, bool global)
     : global_(global) {
-  int error = 0;
-  PCRE2_SIZE errorOffset = 0;
   const std::uint32_t options = PCRE2_UTF | (caseSensitive ? 0 : PCRE2_CASELESS);
-  code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8Pattern.data()), utf8Pattern.size(),
-                        options, &error, &errorOffset, nullptr);
+  code_ = Compile(utf8Pattern, options);
   if (code_ == nullptr) return;
-  pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);
+  jit_ = jitAllowed && pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE) == 0;
+  if (!jit_) {
+    // Without the JIT every step of the interpreter is counted.
+    pcre2_code_free(code_);
+    code_ = Compile(utf8Pattern, options | PCRE2_AUTO_CALLOUT);
+    if (code_ == nullptr) return;
+  }
   context_ = pcre2_match_context_create(nullptr);
   pcre2_set_match_limit(context_, kMatchLimit);
   pcre2_set_depth_limit(context_, kDepthLimit);
@@ -63,8 +105,11 @@ int RegexEngine::MatchAt(const MatchData& data, std::string_view subject, PCRE2_
                      options, data.data, context_);
 }
 
+void RegexEngine::AllowJitForTesting(bool allowed) { jitAllowed = allowed; }
+
 bool RegexEngine::Test(std::string_view utf8Subject) const {
   if (!Compiled()) return false;
+  const StepBudget budget(*this);
   const MatchData data(code_);
   return MatchAt(data, utf8Subject, 0, PCRE2_NO_UTF_CHECK) >= 0;
 }
@@ -77,6 +122,7 @@ std::optional<MatchCollection> RegexEngine::Run(std::string utf8Subject) const {
   pcre2_pattern_info(code_, PCRE2_INFO_CAPTURECOUNT, &captures);
   found.groupCount = static_cast<int>(captures);
   const std::string_view subject = found.subject;
+  const StepBudget budget(*this);
   const MatchData data(code_);
   const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data.data);
   const std::size_t pairs = captures + 1;

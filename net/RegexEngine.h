@@ -26,8 +26,10 @@ struct MatchCollection {
 };
 
 // One compiled expression of PCRE2 in UTF mode, with match and depth limits so
-// that no subject can hang the program. A pattern that PCRE2 refuses leaves an
-// engine object that refuses every run.
+// that no subject can hang the program. Without PCRE2's JIT, which keeps the
+// program's patterns linear, the interpreter runs with a budget of steps for
+// the whole subject. A pattern that PCRE2 refuses leaves an engine object that
+// refuses every run.
 class RegexEngine {
  public:
   RegexEngine(std::string_view utf8Pattern, bool caseSensitive, bool global);
@@ -38,13 +40,18 @@ class RegexEngine {
   bool Compiled() const { return code_ != nullptr; }
 
   // All matches (or the first, when not global); nullopt when the engine
-  // refuses the pattern or the subject or hits a limit.
+  // refuses the pattern or the subject or hits a limit. The subject must be
+  // valid UTF-8, as ToUtf8 writes it.
   std::optional<MatchCollection> Run(std::string utf8Subject) const;
   // Whether the subject holds a match; false also on a refusal.
   bool Test(std::string_view utf8Subject) const;
 
+  // Whether new engine objects may use the JIT; tests turn it off.
+  static void AllowJitForTesting(bool allowed);
+
  private:
   struct MatchData;
+  class StepBudget;
   int MatchAt(const MatchData& data, std::string_view subject, PCRE2_SIZE offset,
               std::uint32_t options) const;
 
@@ -52,6 +59,7 @@ class RegexEngine {
   pcre2_match_context* context_ = nullptr;
   pcre2_jit_stack* jitStack_ = nullptr;
   bool global_;
+  bool jit_ = false;
 };
 
 }  // namespace zonivo

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "net/PatternMatcher.h"
+#include "net/RegexEngine.h"
 
 namespace zonivo {
 namespace {
@@ -133,6 +134,44 @@ TEST(PatternMatcherTest, ReplaceAllReplacesEveryOccurrenceOfEachMatch) {
   // ignores case and so also takes "AB".
   subject = "ab-AB";
   EXPECT_EQ(m.ReplaceAll(subject, "_", false), "_-_");
+}
+
+// The interpreter in place of the JIT, for the lifetime of the object, as on
+// a system whose PCRE2 has no JIT or may not make executable memory.
+class WithoutJit {
+ public:
+  WithoutJit() { RegexEngine::AllowJitForTesting(false); }
+  ~WithoutJit() { RegexEngine::AllowJitForTesting(true); }
+  WithoutJit(const WithoutJit&) = delete;
+  WithoutJit& operator=(const WithoutJit&) = delete;
+};
+
+TEST(PatternMatcherTest, WithoutTheJitAHostileSubjectIsRefusedInBoundedTime) {
+  const WithoutJit interpreter;
+  PatternMatcher m;
+  ASSERT_TRUE(m.Create(kCodePattern));
+  Text subject;
+  for (int i = 0; i < 43690; ++i) subject += "<code>";  // 256 KB without white space
+  EXPECT_EQ(m.Execute(subject), 0);
+  EXPECT_EQ(m.Execute("<code>1</code>"), 1);
+  EXPECT_EQ(m.SubMatchText(1, 1), "1");
+}
+
+TEST(PatternMatcherTest, WithoutTheJitFiftyThousandRecordsAreRead) {
+  const WithoutJit interpreter;
+  Text answer = "<code>1</code>\n";
+  for (int i = 0; i < 50000; ++i)
+    answer += "<item>\n<id>" + std::to_string(i) +
+              "</id>\n<name>www</name>\n<line><![CDATA[x]]></line>\n<type>A</type>\n"
+              "<ttl>600</ttl>\n<value><![CDATA[10.0.0.1]]></value>\n<mx>0</mx>\n"
+              "<enabled>1</enabled>\n</item>\n";
+  PatternMatcher m;
+  ASSERT_TRUE(m.Create(
+      "<id>(\\S*)</id>\\s*<name>(\\S*)</name>\\s*<line>(\\S*)</line>\\s*<type>(\\S*)</type>"
+      "\\s*<ttl>(\\S*)</ttl>\\s*<value>(\\S*)</value>\\s*<mx>(\\S*)</mx>\\s*"
+      "<enabled>(\\S*)</enabled>"));
+  EXPECT_EQ(m.Execute(answer), 50000);
+  EXPECT_EQ(m.SubMatchText(50000, 1), "49999");
 }
 
 TEST(PatternMatcherTest, ReplaceAllRefusesAResultPastTheAnswerCap) {
