@@ -119,6 +119,28 @@ void RecordListAfterTheAnswer(benchmark::State& state) {
 }
 BENCHMARK(RecordListAfterTheAnswer)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
 
+// A broken answer: items opened by the ten thousand (25,600 of them make
+// 256 KB) and one "</id>" at the end.
+void DomainScanOfABrokenAnswer(benchmark::State& state) {
+  std::string broken = "<code>1</code>";
+  for (std::int64_t i = 0; i < state.range(0); ++i) broken += "<item><id>";
+  const Text answer = broken + "</id>";
+  for (auto _ : state) benchmark::DoNotOptimize(ReadDomainRows(answer));
+}
+BENCHMARK(DomainScanOfABrokenAnswer)->Arg(25600)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Korean text of the given number of megabytes, every character one that GBK
+// lacks.
+void DecodeOutsideGbk(benchmark::State& state) {
+  std::string korean;
+  while (korean.size() < static_cast<std::size_t>(state.range(0)) * 1024 * 1024)
+    korean += "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4 ";
+  const Bytes bytes(korean.begin(), korean.end());
+  for (auto _ : state) benchmark::DoNotOptimize(DecodeText(bytes, "utf-8"));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(DecodeOutsideGbk)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
 void FindTextOverAnswer(benchmark::State& state) {
   const Text answer = FromUtf8(DomainListAnswer(10000));
   for (auto _ : state) benchmark::DoNotOptimize(FindText(answer, "</zonivo>", 1));
