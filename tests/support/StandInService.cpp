@@ -102,9 +102,12 @@ Reply Reply::Code(const std::string& code) { return Body(Envelope(code)); }
 Reply Reply::Body(std::string body, int status) {
   return {Kind::kBody, status, std::move(body), 0};
 }
-Reply Reply::Stall() { return {Kind::kStall, 200, {}, 0}; }
+Reply Reply::Stall(int seconds) { return {Kind::kStall, 200, {}, 0, seconds}; }
 Reply Reply::Drop() { return {Kind::kDrop, 200, {}, 0}; }
 Reply Reply::Oversize(std::size_t bytes) { return {Kind::kOversize, 200, {}, bytes}; }
+Reply Reply::OversizeWithLength(std::size_t bytes) {
+  return {Kind::kOversizeWithLength, 200, {}, bytes};
+}
 
 StandInService::StandInService() {
   const TestCertificate& cert = LoopbackCertificate();
@@ -196,12 +199,13 @@ void StandInService::Answer(const Reply& reply, httplib::Response& res) {
   switch (reply.kind) {
     case Reply::Kind::kBody: res.set_content(reply.body, "text/xml; charset=utf-8"); return;
     case Reply::Kind::kStall:
-      res.set_chunked_content_provider("text/xml", [this](std::size_t, httplib::DataSink&) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (!stopping_ && std::chrono::steady_clock::now() < end)
-          std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        return false;
-      });
+      res.set_chunked_content_provider(
+          "text/xml", [this, seconds = reply.stallSeconds](std::size_t, httplib::DataSink& sink) {
+            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+            while (!stopping_ && sink.is_writable() && std::chrono::steady_clock::now() < end)
+              std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            return false;
+          });
       return;
     case Reply::Kind::kDrop:
       res.set_content_provider(1000, "text/xml",
@@ -209,6 +213,13 @@ void StandInService::Answer(const Reply& reply, httplib::Response& res) {
                                  sink.write("<zonivo><status><code>1</code>", 30);
                                  return false;
                                });
+      return;
+    case Reply::Kind::kOversizeWithLength:
+      res.set_content_provider(
+          reply.size, "text/xml", [](std::size_t, std::size_t length, httplib::DataSink& sink) {
+            const std::string chunk(std::min<std::size_t>(length, 64 * 1024), 'x');
+            return sink.write(chunk.data(), chunk.size());
+          });
       return;
     case Reply::Kind::kOversize:
       res.set_chunked_content_provider(

@@ -41,17 +41,19 @@ struct ReceivedRequest {
 
 // An answer chosen by a test for the next request, instead of the account's.
 struct Reply {
-  enum class Kind { kBody, kStall, kDrop, kOversize };
+  enum class Kind { kBody, kStall, kDrop, kOversize, kOversizeWithLength };
   Kind kind = Kind::kBody;
   int status = 200;
   std::string body;
   std::size_t size = 0;
+  int stallSeconds = 0;
 
   static Reply Code(const std::string& code);  // an answer holding only this code
   static Reply Body(std::string body, int status = 200);
-  static Reply Stall();                      // headers, then no byte for 30 s
-  static Reply Drop();                       // the connection closes mid-body
-  static Reply Oversize(std::size_t bytes);  // a chunked body of this size
+  static Reply Stall(int seconds = 30);                // headers, then no byte for this long
+  static Reply Drop();                                 // the connection closes mid-body
+  static Reply Oversize(std::size_t bytes);            // a chunked body of this size
+  static Reply OversizeWithLength(std::size_t bytes);  // the same, its length announced
 };
 
 // The service's API over HTTPS on a loopback port, serving one in-memory
