@@ -2,6 +2,12 @@
 
 #include <curl/curl.h>
 
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+#include "net/WindowEvents.h"
+
 namespace zonivo {
 namespace {
 
@@ -18,10 +24,19 @@ class CurlLibrary {
 void EnsureCurlLibrary() { static const CurlLibrary library; }
 
 // Connections, TLS sessions and name look-ups are kept between requests; each
-// request still has its own easy handle. Used from the window thread only.
+// request still has its own easy handle. Exchanges run one at a time, each on
+// a thread of its own, so the share handle takes a lock (libcurl may take it
+// again for another kind of data while holding it).
+std::recursive_mutex shareLock;
+
+void LockShare(CURL*, curl_lock_data, curl_lock_access, void*) { shareLock.lock(); }
+void UnlockShare(CURL*, curl_lock_data, void*) { shareLock.unlock(); }
+
 CURLSH* SharedCache() {
   static CURLSH* share = [] {
     CURLSH* s = curl_share_init();
+    curl_share_setopt(s, CURLSHOPT_LOCKFUNC, LockShare);
+    curl_share_setopt(s, CURLSHOPT_UNLOCKFUNC, UnlockShare);
     curl_share_setopt(s, CURLSHOPT_SHARE, CURL_LOCK_DATA_CONNECT);
     curl_share_setopt(s, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
     curl_share_setopt(s, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS);
@@ -106,7 +121,17 @@ void CurlComponent::Send(const std::string& body) {
   headers_ = curl_slist_append(headers_, "Expect:");
   curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers_);
   body_.clear();
-  complete_ = curl_easy_perform(easy_) == CURLE_OK;
+  // The exchange runs on a thread of its own while the window thread keeps the
+  // windows drawn; nothing else touches this request meanwhile.
+  std::atomic<bool> finished = false;
+  CURLcode result = CURLE_OK;
+  std::thread exchange([this, &finished, &result] {
+    result = curl_easy_perform(easy_);
+    finished = true;
+  });
+  KeepWindowsDrawnUntil([&finished] { return finished.load(); });
+  exchange.join();
+  complete_ = result == CURLE_OK;
 }
 
 std::size_t CurlComponent::Receive(char* data, std::size_t size, std::size_t count, void* self) {

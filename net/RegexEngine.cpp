@@ -42,7 +42,8 @@ PCRE2_SIZE NextCharacter(std::string_view subject, PCRE2_SIZE offset) {
 // object; nothing when the JIT runs the pattern.
 class RegexEngine::StepBudget {
  public:
-  explicit StepBudget(const RegexEngine& engine) : context_(engine.jit_ ? nullptr : engine.context_) {
+  explicit StepBudget(const RegexEngine& engine)
+      : context_(engine.jit_ ? nullptr : engine.context_) {
     if (context_) pcre2_set_callout(context_, CountStep, &stepsLeft_);
   }
   ~StepBudget() {

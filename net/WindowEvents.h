@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace zonivo {
 
 // What the service layers need of the window toolkit's event queue. The
@@ -10,11 +12,19 @@ class WindowEvents {
   virtual ~WindowEvents() = default;
   // Dispatches all pending window events, then returns.
   virtual void ProcessPending() = 0;
+  // Keeps the windows drawn until `done` says so, without dispatching input,
+  // timers or queued calls: they wait until it has returned, so no handler
+  // starts meanwhile. Without a toolkit it only waits.
+  virtual void KeepDrawnUntil(const std::function<bool()>& done);
 };
 
 void InstallWindowEvents(WindowEvents* events);
 WindowEvents* InstalledWindowEvents();
 
 void ProcessPendingEvents();
+
+// Waits until `done` says so, keeping the windows drawn when a toolkit is
+// installed.
+void KeepWindowsDrawnUntil(const std::function<bool()>& done);
 
 }  // namespace zonivo

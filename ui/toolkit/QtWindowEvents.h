@@ -8,6 +8,7 @@ namespace zonivo {
 class QtWindowEvents final : public WindowEvents {
  public:
   void ProcessPending() override;
+  void KeepDrawnUntil(const std::function<bool()>& done) override;
 };
 
 }  // namespace zonivo
