@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "net/CurlComponent.h"
 #include "net/HttpRequest.h"
+#include "tests/support/LateBody.h"
 #include "tests/support/ServiceEnvironment.h"
 
 namespace zonivo {
@@ -16,27 +16,15 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // The real libcurl request, noting when its send has ended.
-class TimedSend final : public HttpComponent {
+class TimedSend final : public test::RealRequest {
  public:
-  explicit TimedSend(Clock::time_point& ended) : real_(MakeCurlComponent()), ended_(ended) {}
-  void SetProxy(const std::string& server) override { real_->SetProxy(server); }
-  void SetProxyCredentials(const std::string& user, const std::string& password) override {
-    real_->SetProxyCredentials(user, password);
-  }
-  void Open(const std::string& method, const std::string& url) override {
-    real_->Open(method, url);
-  }
-  void SetHeader(const std::string& name, const std::string& value) override {
-    real_->SetHeader(name, value);
-  }
+  explicit TimedSend(Clock::time_point& ended) : ended_(ended) {}
   void Send(const std::string& body) override {
-    real_->Send(body);
+    RealRequest::Send(body);
     ended_ = Clock::now();
   }
-  Bytes ReadBody() override { return real_->ReadBody(); }
 
  private:
-  std::unique_ptr<HttpComponent> real_;
   Clock::time_point& ended_;
 };
 
