@@ -1,6 +1,7 @@
 #include "net/CodePage.h"
 
-#include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "net/GbkTable.h"
 
@@ -63,18 +64,21 @@ void AppendGbk(Text& out, char32_t c) {
   }
 }
 
-// The end of the run of ASCII bytes that starts at `pos`.
+// The end of the run of ASCII bytes that starts at `pos`, looked at eight
+// bytes at a time.
 std::size_t AsciiRunEnd(std::string_view text, std::size_t pos) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  for (std::uint64_t word; pos + sizeof word <= text.size(); pos += sizeof word) {
+    std::memcpy(&word, text.data() + pos, sizeof word);
+    if ((word & kHighBits) != 0) break;
+  }
   while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0x80) == 0) ++pos;
   return pos;
 }
 
 }  // namespace
 
-bool IsAscii(std::string_view text) {
-  return std::none_of(text.begin(), text.end(),
-                      [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
-}
+bool IsAscii(std::string_view text) { return AsciiRunEnd(text, 0) == text.size(); }
 
 std::size_t CharLength(std::string_view text, std::size_t pos) {
   return IsLeadByte(text[pos]) && pos + 1 < text.size() ? 2 : 1;
