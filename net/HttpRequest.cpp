@@ -3,6 +3,7 @@
 #include "net/CodePage.h"
 #include "net/CurlComponent.h"
 #include "net/Pause.h"
+#include "net/WindowEvents.h"
 
 namespace zonivo {
 namespace {
@@ -35,6 +36,7 @@ Bytes HttpRequest(const Text& url, const Text& method, const Text& proxyHost, in
   HttpTransport& transport = CurrentHttpTransport();
   std::unique_ptr<HttpComponent> request = transport.makeComponent();
   if (!request) return {};
+  const BusyWhileAlive busy;
   NameProxy(*request, proxyHost, proxyPort, proxyUser, proxyPassword);
   request->Open(method.empty() ? "GET" : ToUtf8(method), ToUtf8(url));
   request->SetHeader("Referer", ToUtf8(referer));

@@ -23,6 +23,14 @@ void ProcessPendingEvents() {
 
 void WindowEvents::KeepDrawnUntil(const std::function<bool()>& done) { SleepUntil(done); }
 
+BusyWhileAlive::BusyWhileAlive() : events_(installed) {
+  if (events_) events_->SetBusy(true);
+}
+
+BusyWhileAlive::~BusyWhileAlive() {
+  if (events_) events_->SetBusy(false);
+}
+
 void KeepWindowsDrawnUntil(const std::function<bool()>& done) {
   if (installed)
     installed->KeepDrawnUntil(done);

@@ -16,6 +16,22 @@ class WindowEvents {
   // timers or queued calls: they wait until it has returned, so no handler
   // starts meanwhile. Without a toolkit it only waits.
   virtual void KeepDrawnUntil(const std::function<bool()>& done);
+  // Shows the wait cursor from SetBusy(true) to the matching SetBusy(false);
+  // calls nest.
+  virtual void SetBusy(bool) {}
+};
+
+// The wait cursor for the lifetime of the object, through the events
+// installed when it was made.
+class BusyWhileAlive {
+ public:
+  BusyWhileAlive();
+  ~BusyWhileAlive();
+  BusyWhileAlive(const BusyWhileAlive&) = delete;
+  BusyWhileAlive& operator=(const BusyWhileAlive&) = delete;
+
+ private:
+  WindowEvents* events_;
 };
 
 void InstallWindowEvents(WindowEvents* events);

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QUrl>
@@ -46,12 +47,14 @@ void MainWindow::BuildHeader() {
 
 void MainWindow::BuildSignIn() {
   QFrame* frame = MakeFrame(this, "外形框_登陆", {2, 89, 456, 48});
-  MakeLabel(frame, "标签_账号", {9, 16, 40, 24}, "账号:");
+  QLabel* accountLabel = MakeLabel(frame, "标签_账号", {9, 16, 40, 24}, "账号:");
   account_ = MakeEditBox(frame, "编辑框_账号", {49, 16, 128, 24});
-  MakeLabel(frame, "标签_密码", {181, 16, 40, 24}, "密码:");
+  accountLabel->setBuddy(account_);
+  QLabel* passwordLabel = MakeLabel(frame, "标签_密码", {181, 16, 40, 24}, "密码:");
   password_ = MakeEditBox(frame, "编辑框_密码", {221, 16, 128, 24}, true);
+  passwordLabel->setBuddy(password_);
   const Text caption = FromUtf8("登录");
-  PictureButton* signIn = MakePictureButton(frame, "按钮_登陆", {361, 15, 76, 26},
+  PictureButton* signIn = MakePictureButton(frame, "按钮_登陆", {361, 15, 76, 26}, "登录",
                                             YellowButton({76, 26}, caption, false),
                                             YellowButton({76, 26}, caption, true));
   connect(signIn, &PictureButton::clicked, this, &MainWindow::OnSignIn);
@@ -60,7 +63,7 @@ void MainWindow::BuildSignIn() {
 
 void MainWindow::BuildDomainList() {
   QFrame* frame = MakeFrame(this, "外形框_域名列表", {2, 140, 456, 216});
-  domains_ = MakeListView(frame, "域名列表", {6, 6, 444, 204},
+  domains_ = MakeListView(frame, "域名列表", {6, 6, 444, 204}, "域名列表",
                           {{FromUtf8("编号"), 50},
                            {FromUtf8("域名"), 200},
                            {FromUtf8("状态"), 50},
@@ -97,7 +100,7 @@ void MainWindow::OnDomainListRightClick() {
   SetItemVisible(MenuItem(menu_, kAddItem), !selected);
   SetItemVisible(MenuItem(menu_, kManageItem), selected);
   SetItemVisible(MenuItem(menu_, kDeleteItem), selected);
-  ShowPopupMenu(menu_);
+  ShowPopupMenu(menu_, domains_->PopupPlace());
 }
 
 void MainWindow::OnAddDomain() {

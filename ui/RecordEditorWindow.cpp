@@ -1,6 +1,8 @@
 #include "ui/RecordEditorWindow.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <iterator>
 
 #include "net/CodePage.h"
 #include "ui/Pictures.h"
@@ -27,7 +29,8 @@ std::vector<Text> Items(std::initializer_list<const char*> utf8) {
 PictureButton* MakeYellowButton(QWidget* parent, const char* name, QRect place,
                                 const char* captionUtf8) {
   const Text caption = FromUtf8(captionUtf8);
-  return MakePictureButton(parent, name, place, YellowButton(place.size(), caption, false),
+  return MakePictureButton(parent, name, place, captionUtf8,
+                           YellowButton(place.size(), caption, false),
                            YellowButton(place.size(), caption, true));
 }
 
@@ -37,12 +40,12 @@ RecordEditorWindow::RecordEditorWindow(QWidget* parent, const char* captionUtf8,
     : ClientWindow(parent, kOuterSize), owner_(qobject_cast<RecordsWindow*>(parent)) {
   SetCaption(this, FromUtf8(captionUtf8));
   QFrame* frame = MakeFrame(this, "外形框_添加记录", {2, 2, 442, 62});
-  MakeLabel(frame, "标签_主机名", {14, 8, 48, 24}, "主机名");
-  MakeLabel(frame, "标签_线路", {85, 8, 48, 24}, "线路");
-  MakeLabel(frame, "标签_记录值", {173, 8, 48, 24}, "记录值");
-  MakeLabel(frame, "标签_记录类型", {257, 8, 56, 24}, "记录类型");
-  MakeLabel(frame, "标签_MX优先级", {323, 8, 64, 24}, "MX优先级");
-  MakeLabel(frame, "标签_TTL", {391, 8, 40, 24}, "TTL");
+  QLabel* const labels[] = {MakeLabel(frame, "标签_主机名", {14, 8, 48, 24}, "主机名"),
+                            MakeLabel(frame, "标签_线路", {85, 8, 48, 24}, "线路"),
+                            MakeLabel(frame, "标签_记录值", {173, 8, 48, 24}, "记录值"),
+                            MakeLabel(frame, "标签_记录类型", {257, 8, 56, 24}, "记录类型"),
+                            MakeLabel(frame, "标签_MX优先级", {323, 8, 64, 24}, "MX优先级"),
+                            MakeLabel(frame, "标签_TTL", {391, 8, 40, 24}, "TTL")};
   host_ = MakeEditBox(frame, "编辑框_主机名", {8, 32, 60, 20});
   line_ = MakeComboBox(frame, "组合框_线路", {lineX, 32, 72, 21},
                        Items({"默认", "电信", "联通", "教育网", "搜索引擎", "移动", "铁通", "国外",
@@ -52,6 +55,8 @@ RecordEditorWindow::RecordEditorWindow(QWidget* parent, const char* captionUtf8,
                        Items({"A", "CNAME", "MX", "URL", "NS", "TXT", "AAAA"}));
   mx_ = MakeIntegerEdit(frame, "编辑框_MX优先级", {327, 32, 57, 20});
   ttl_ = MakeIntegerEdit(frame, "编辑框_TTL", {390, 32, 44, 20});
+  QWidget* const fields[] = {host_, line_, value_, type_, mx_, ttl_};
+  for (std::size_t i = 0; i < std::size(fields); ++i) labels[i]->setBuddy(fields[i]);
   ok_ = MakeYellowButton(this, "按钮_确定", {136, 70, 76, 26}, "确定");
   cancel_ = MakeYellowButton(this, "按钮_取消", {240, 70, 76, 26}, "取消");
 }

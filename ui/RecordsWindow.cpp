@@ -41,7 +41,7 @@ RecordsWindow::RecordsWindow(QWidget* parent) : ClientWindow(parent, kOuterSize)
 
 void RecordsWindow::BuildRecordList() {
   QFrame* frame = MakeFrame(this, "外形框_管理域名", {2, 103, 612, 332});
-  records_ = MakeListView(frame, "记录列表", {6, 6, 600, 320},
+  records_ = MakeListView(frame, "记录列表", {6, 6, 600, 320}, "记录列表",
                           {{FromUtf8("编号"), 50},
                            {FromUtf8("线路"), 60},
                            {FromUtf8("主机名"), 60},
@@ -87,7 +87,7 @@ void RecordsWindow::OnRecordListRightClick() {
   SetItemVisible(MenuItem(menu_, kDeleteItem), selected);
   SetItemVisible(MenuItem(menu_, kDisableItem), selected && !disabled);
   SetItemVisible(MenuItem(menu_, kEnableItem), selected && disabled);
-  ShowPopupMenu(menu_);
+  ShowPopupMenu(menu_, records_->PopupPlace());
 }
 
 void RecordsWindow::OnModifyRecord() {

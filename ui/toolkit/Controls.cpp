@@ -71,13 +71,18 @@ QLabel* MakePictureBox(QWidget* parent, const char* name, QRect place, const QPi
 }
 
 PictureButton* MakePictureButton(QWidget* parent, const char* name, QRect place,
-                                 const QPixmap& normal, const QPixmap& pressed) {
-  return Place(new PictureButton(parent, normal, pressed), name, place);
+                                 const char* captionUtf8, const QPixmap& normal,
+                                 const QPixmap& pressed) {
+  auto* button = Place(new PictureButton(parent, normal, pressed), name, place);
+  button->setAccessibleName(QString::fromUtf8(captionUtf8));
+  return button;
 }
 
-ListView* MakeListView(QWidget* parent, const char* name, QRect place,
+ListView* MakeListView(QWidget* parent, const char* name, QRect place, const char* accessibleUtf8,
                        const std::vector<ListColumn>& columns) {
-  return Place(new ListView(parent, columns), name, place);
+  auto* list = Place(new ListView(parent, columns), name, place);
+  list->setAccessibleName(QString::fromUtf8(accessibleUtf8));
+  return list;
 }
 
 void SetEntryColours(QWidget* entry) {

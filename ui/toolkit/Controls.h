@@ -34,9 +34,12 @@ IntegerEdit* MakeIntegerEdit(QWidget* parent, const char* name, QRect place);
 ComboBox* MakeComboBox(QWidget* parent, const char* name, QRect place,
                        const std::vector<Text>& items);
 QLabel* MakePictureBox(QWidget* parent, const char* name, QRect place, const QPixmap& picture);
+// A picture button whose accessible name is `captionUtf8`, the word on it.
 PictureButton* MakePictureButton(QWidget* parent, const char* name, QRect place,
-                                 const QPixmap& normal, const QPixmap& pressed);
-ListView* MakeListView(QWidget* parent, const char* name, QRect place,
+                                 const char* captionUtf8, const QPixmap& normal,
+                                 const QPixmap& pressed);
+// A list view whose accessible name is `accessibleUtf8`.
+ListView* MakeListView(QWidget* parent, const char* name, QRect place, const char* accessibleUtf8,
                        const std::vector<ListColumn>& columns);
 
 // Teal text on white, the colours of every edit box and drop-down list; a

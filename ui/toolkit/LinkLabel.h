@@ -4,7 +4,8 @@
 
 namespace zonivo {
 
-// A label with a transparent background that reports a left button press.
+// A label with a transparent background that reports a left button press, and
+// Enter or Space while it has the focus.
 class LinkLabel final : public QLabel {
   Q_OBJECT
 
@@ -16,6 +17,7 @@ class LinkLabel final : public QLabel {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace zonivo

@@ -1,6 +1,8 @@
 #include "ui/toolkit/ListView.h"
 
+#include <QCursor>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "ui/toolkit/QtText.h"
@@ -105,7 +107,24 @@ void ListView::mousePressEvent(QMouseEvent* event) {
 
 void ListView::mouseReleaseEvent(QMouseEvent* event) {
   QTableView::mouseReleaseEvent(event);
-  if (event->button() == Qt::RightButton) emit RightClicked();
+  if (event->button() != Qt::RightButton) return;
+  popupPlace_ = QCursor::pos() + QPoint(3, 3);
+  emit RightClicked();
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+  const bool menuKey = event->key() == Qt::Key_Menu ||
+                       (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+  if (!menuKey) {
+    QTableView::keyPressEvent(event);
+    return;
+  }
+  const int row = ListCurrentRow();
+  const QPoint inside =
+      row < 0 ? QPoint(0, 0) : visualRect(model_->index(row, 0)).bottomLeft() + QPoint(0, 1);
+  popupPlace_ = viewport()->mapToGlobal(inside);
+  event->accept();
+  emit RightClicked();
 }
 
 }  // namespace zonivo

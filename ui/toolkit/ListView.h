@@ -34,22 +34,30 @@ class ListView final : public QTableView {
   int ListCurrentRow() const;
   int RowCount() const;
 
+  // Where the pop-up of the last RightClicked goes, on the screen: 3 pixels
+  // right of and below the pointer for a click, below the selected row (or at
+  // the top left of the list) for a key.
+  QPoint PopupPlace() const { return popupPlace_; }
+
   // Empties the list for a new fill and returns the fill's ticket.
   std::uint64_t StartFill();
   bool IsLatestFill(std::uint64_t ticket) const { return ticket == fills_; }
 
  signals:
   // A right click anywhere in the list, after the row under the pointer has
-  // been selected (or the selection cleared on an empty part).
+  // been selected (or the selection cleared on an empty part); also the
+  // context-menu key or Shift+F10 while the list has the focus.
   void RightClicked();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   RowModel* model_;
   std::uint64_t fills_ = 0;
+  QPoint popupPlace_;
 };
 
 }  // namespace zonivo

@@ -1,5 +1,6 @@
 #include "ui/toolkit/PictureButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace zonivo {
@@ -12,6 +13,15 @@ PictureButton::PictureButton(QWidget* parent, QPixmap normal, QPixmap pressed)
 void PictureButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawPixmap(rect(), isDown() ? pressed_ : normal_);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QAbstractButton::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  click();
 }
 
 }  // namespace zonivo

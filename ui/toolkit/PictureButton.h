@@ -5,7 +5,8 @@
 
 namespace zonivo {
 
-// A button drawn from two pictures, one for its pressed state; no text.
+// A button drawn from two pictures, one for its pressed state; no text. With
+// the focus it takes Enter as well as Space.
 class PictureButton final : public QAbstractButton {
   Q_OBJECT
 
@@ -14,6 +15,7 @@ class PictureButton final : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QPixmap normal_;

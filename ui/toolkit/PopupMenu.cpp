@@ -1,7 +1,5 @@
 #include "ui/toolkit/PopupMenu.h"
 
-#include <QCursor>
-
 #include "ui/toolkit/QtText.h"
 
 namespace zonivo {
@@ -20,6 +18,6 @@ QAction* MenuItem(QMenu* menu, int index) { return menu->actions().value(index);
 
 void SetItemVisible(QAction* item, bool visible) { item->setVisible(visible); }
 
-void ShowPopupMenu(QMenu* menu) { menu->popup(QCursor::pos() + QPoint(3, 3)); }
+void ShowPopupMenu(QMenu* menu, QPoint place) { menu->popup(place); }
 
 }  // namespace zonivo

@@ -13,8 +13,9 @@ QMenu* MakePopupMenu(QWidget* owner, const char* name, const std::vector<Text>& 
 QAction* MenuItem(QMenu* menu, int index);
 void SetItemVisible(QAction* item, bool visible);
 
-// Shows the visible items of `menu` 3 pixels right of and below the pointer;
-// choosing an item triggers it. Returns at once.
-void ShowPopupMenu(QMenu* menu);
+// Shows the visible items of `menu` at `place` on the screen (for a click, 3
+// pixels right of and below the pointer); choosing an item triggers it.
+// Returns at once.
+void ShowPopupMenu(QMenu* menu, QPoint place);
 
 }  // namespace zonivo

@@ -37,4 +37,11 @@ void QtWindowEvents::KeepDrawnUntil(const std::function<bool()>& done) {
   }
 }
 
+void QtWindowEvents::SetBusy(bool busy) {
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
 }  // namespace zonivo

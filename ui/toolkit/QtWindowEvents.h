@@ -9,6 +9,7 @@ class QtWindowEvents final : public WindowEvents {
  public:
   void ProcessPending() override;
   void KeepDrawnUntil(const std::function<bool()>& done) override;
+  void SetBusy(bool busy) override;
 };
 
 }  // namespace zonivo
