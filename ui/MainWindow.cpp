@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,8 @@ enum DomainMenuItem { kAddItem = 0, kManageItem = 1, kDeleteItem = 2 };
 
 MainWindow::MainWindow(QWidget* parent) : ClientWindow(parent, kOuterSize) {
   setObjectName(QStringLiteral("MainWindow"));
+  // Every window of the program carries the program's icon.
+  QApplication::setWindowIcon(ProgramIcon());
   SetCaption(this, FromUtf8("Zonivo 客户端   作者Marbeck"));
   BuildHeader();
   BuildSignIn();

@@ -65,6 +65,28 @@ QPixmap HeaderBanner(QSize size) {
   return banner;
 }
 
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+    QPixmap picture(side, side);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 128.0, side / 128.0);  // drawn on a 128-pixel square
+    QLinearGradient sky(0, 0, 128, 128);
+    sky.setColorAt(0, QColor(0, 70, 170));
+    sky.setColorAt(0.6, QColor(0, 136, 255));
+    sky.setColorAt(1, QColor(90, 190, 255));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sky);
+    p.drawRoundedRect(QRectF(4, 4, 120, 120), 24, 24);
+    DrawLogo(p, QRectF(16, 16, 96, 96));
+    p.end();
+    icon.addPixmap(picture);
+  }
+  return icon;
+}
+
 QPixmap YellowButton(QSize size, const Text& caption, bool pressed) {
   QPixmap button = Canvas(size);
   QPainter p(&button);
