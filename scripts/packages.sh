@@ -28,4 +28,4 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libcurl4-openssl-dev libpcre2-dev ca-certificates)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libcpp-httplib-dev libssl-dev clang-format desktop-file-utils appstream)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libcpp-httplib-dev libssl-dev clang-format desktop-file-utils appstream dpkg-dev file)
