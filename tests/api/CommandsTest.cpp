@@ -14,7 +14,7 @@
 namespace zonivo {
 namespace {
 
-using test::Reply;
+using sandbox::Reply;
 
 struct Operation {
   const char* name;
@@ -177,7 +177,7 @@ TEST_F(CommandsTest, HostileValuesArriveExactlyAsTyped) {
     ModifyRecord("12", "34", FromUtf8(value), "TXT", FromUtf8(value), FromUtf8(value), "0", "600");
     const auto requests = env_.service().Requests();
     ASSERT_EQ(requests.size(), 1u);
-    const test::ReceivedRequest& r = requests[0];
+    const sandbox::ReceivedRequest& r = requests[0];
     EXPECT_EQ(r.fields.size(), 11u) << value;
     EXPECT_EQ(r.Field("login_email"), "me+you@example.com");
     EXPECT_EQ(r.Field("login_password"), "p&ss=w%rd 默");

@@ -15,7 +15,7 @@ namespace zonivo {
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
-using test::Reply;
+using sandbox::Reply;
 
 std::string Item(const std::string& id, const std::string& name, const std::string& status,
                  const std::string& records = "2", const std::string& group = "1") {

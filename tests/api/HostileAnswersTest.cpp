@@ -16,7 +16,7 @@
 namespace zonivo {
 namespace {
 
-using test::Reply;
+using sandbox::Reply;
 
 // One answer of a hostile or broken server, and what reading it must give:
 // whether an answer came at all, the result code the commands read from it,

@@ -13,7 +13,7 @@ namespace zonivo {
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
-using test::Reply;
+using sandbox::Reply;
 
 struct Fields {
   std::string id = "1", name = "www", line = "默认", type = "A", ttl = "600", value = "1.2.3.4",

@@ -4,19 +4,19 @@
 
 #include "net/CurlComponent.h"
 #include "net/HttpRequest.h"
-#include "tests/support/StandInService.h"
-#include "tests/support/TestCertificate.h"
+#include "sandbox/StandInService.h"
+#include "sandbox/Certificate.h"
 
 namespace zonivo {
 namespace {
 
-using test::Reply;
+using sandbox::Reply;
 
 class CurlComponentTest : public testing::Test {
  protected:
   void SetUp() override {
     CurrentCurlSettings() = CurlSettings{};
-    CurrentCurlSettings().caFile = test::LoopbackCertificate().pemFile;
+    CurrentCurlSettings().caFile = sandbox::LoopbackCertificate().pemFile;
     saved_ = CurrentHttpTransport();
     CurrentHttpTransport().pause = [](int) {};
   }
@@ -31,7 +31,7 @@ class CurlComponentTest : public testing::Test {
   }
   static std::string AsString(const Bytes& b) { return std::string(b.begin(), b.end()); }
 
-  test::StandInService service_;
+  sandbox::StandInService service_;
   HttpTransport saved_;
 };
 
@@ -40,7 +40,7 @@ TEST_F(CurlComponentTest, ServerSeesMethodHeadersAndBody) {
   EXPECT_NE(AsString(body).find("<code>-1</code>"), std::string::npos);
   const auto requests = service_.Requests();
   ASSERT_EQ(requests.size(), 1u);
-  const test::ReceivedRequest& r = requests[0];
+  const sandbox::ReceivedRequest& r = requests[0];
   EXPECT_EQ(r.method, "POST");
   EXPECT_EQ(r.path, "/Domain.List");
   EXPECT_EQ(r.Header("referer"), "https://ref.example/");

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "sandbox/DemoAccount.h"
 #include "tests/support/ServiceEnvironment.h"
 #include "ui/AddRecordWindow.h"
 #include "ui/MainWindow.h"
@@ -23,7 +24,7 @@
 
 namespace {
 
-using zonivo::test::StandInRecord;
+using zonivo::sandbox::StandInRecord;
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -55,22 +56,6 @@ bool SaveRecordWindows(zonivo::RecordsWindow* records, const QString& folder) {
   return saved && modify && Save(modify, folder, "modify-record-window.png");
 }
 
-void AddAccount(zonivo::test::StandInService& service) {
-  const std::string domain = service.AddDomain("example.com");
-  for (const char* name : {"zonivo.net", "例子.中国", "shop.example.org"}) service.AddDomain(name);
-  service.AddDomain("paused.example.com", "disable");
-  const StandInRecord records[] = {
-      {.name = "www", .value = "203.0.113.10"},
-      {.name = "www", .line = "电信", .value = "203.0.113.11"},
-      {.name = "www", .line = "联通", .value = "198.51.100.7"},
-      {.name = "@", .type = "MX", .value = "mail.example.com", .mx = "10"},
-      {.name = "blog", .type = "CNAME", .value = "pages.example.net", .enabled = "0"},
-      {.name = "@", .line = "国外", .type = "TXT", .ttl = "3600", .value = "v=spf1"},
-      {.name = "v6", .type = "AAAA", .value = "2001:db8::1"},
-  };
-  for (const StandInRecord& record : records) service.AddRecord(domain, record);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -80,7 +65,7 @@ int main(int argc, char** argv) {
   }
   zonivo::Toolkit toolkit(argc, argv);
   zonivo::test::ServiceEnvironment environment;
-  AddAccount(environment.service());
+  zonivo::sandbox::AddDemoAccount(environment.service());
   const QString folder = QString::fromLocal8Bit(argv[1]);
 
   QPointer<zonivo::MainWindow> window;

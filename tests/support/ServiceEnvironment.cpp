@@ -5,7 +5,7 @@
 #include "net/CodePage.h"
 #include "net/CurlComponent.h"
 #include "net/WindowEvents.h"
-#include "tests/support/TestCertificate.h"
+#include "sandbox/Certificate.h"
 
 namespace zonivo::test {
 
@@ -13,7 +13,7 @@ ServiceEnvironment::ServiceEnvironment()
     : savedTransport_(CurrentHttpTransport()), savedApiBase_(ApiBase()) {
   SetApiBaseForTesting(service_.BaseUrl());
   CurrentCurlSettings() = CurlSettings{};
-  CurrentCurlSettings().caFile = LoopbackCertificate().pemFile;
+  CurrentCurlSettings().caFile = sandbox::LoopbackCertificate().pemFile;
   CurrentHttpTransport().pause = [](int) { ProcessPendingEvents(); };
   State() = AppState{};
   State().matcher = std::make_unique<PatternMatcher>();

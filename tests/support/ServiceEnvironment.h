@@ -1,7 +1,7 @@
 #pragma once
 
 #include "net/HttpRequest.h"
-#include "tests/support/StandInService.h"
+#include "sandbox/StandInService.h"
 
 namespace zonivo::test {
 
@@ -14,12 +14,12 @@ class ServiceEnvironment {
   ServiceEnvironment();
   ~ServiceEnvironment();
 
-  StandInService& service() { return service_; }
+  sandbox::StandInService& service() { return service_; }
   // Stores credentials as a sign-in would.
   void SignIn();
 
  private:
-  StandInService service_;
+  sandbox::StandInService service_;
   HttpTransport savedTransport_;
   Text savedApiBase_;
 };

@@ -21,7 +21,7 @@
 namespace zonivo {
 namespace {
 
-using test::Reply;
+using sandbox::Reply;
 using test::ShownDialog;
 using Rows = std::vector<std::vector<std::string>>;
 

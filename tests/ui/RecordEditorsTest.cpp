@@ -19,7 +19,7 @@
 namespace zonivo {
 namespace {
 
-using test::Reply;
+using sandbox::Reply;
 using test::ShownDialog;
 using test::U;
 using Dialogs = std::vector<ShownDialog>;
@@ -45,7 +45,7 @@ void LoseFocus(QWidget* widget) {
 }
 
 // The fields of one request as the stand-in received them.
-std::vector<std::string> RecordFieldsOf(const test::ReceivedRequest& r) {
+std::vector<std::string> RecordFieldsOf(const sandbox::ReceivedRequest& r) {
   return {r.Field("sub_domain"), r.Field("record_type"), r.Field("record_line"),
           r.Field("value"),      r.Field("mx"),          r.Field("ttl")};
 }
@@ -351,7 +351,7 @@ TEST_F(RecordEditorsTest, ChoosingAnotherRowRefillsTheOpenModifyWindow) {
   EXPECT_EQ(Chosen(modify, "组合框_记录类型"), U("MX"));
   Paths();
   Confirm(modify);
-  const test::ReceivedRequest sent = env_.service().Requests()[0];
+  const sandbox::ReceivedRequest sent = env_.service().Requests()[0];
   EXPECT_EQ(sent.Field("record_id"), "102");
   EXPECT_EQ(RecordFieldsOf(sent),
             (std::vector<std::string>{"mail", "MX", "默认", "mx.例子.com", "10", "600"}));

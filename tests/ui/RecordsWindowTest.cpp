@@ -31,7 +31,7 @@
 namespace zonivo {
 namespace {
 
-using test::Reply;
+using sandbox::Reply;
 using test::ShownDialog;
 using Dialogs = std::vector<ShownDialog>;
 using test::AtNextPass;

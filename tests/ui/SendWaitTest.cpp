@@ -51,7 +51,7 @@ TEST(SendWaitTest, WindowsAreDrawnWhileASendWaitsAndAClickRunsAfterIt) {
   CurrentHttpTransport().makeComponent = [&sendEnded] {
     return std::make_unique<TimedSend>(sendEnded);
   };
-  env.service().ReplyNext(test::Reply::Stall(3));
+  env.service().ReplyNext(sandbox::Reply::Stall(3));
   Clock::time_point clicked;
   QMetaObject::invokeMethod(
       &window, [&clicked] { clicked = Clock::now(); }, Qt::QueuedConnection);

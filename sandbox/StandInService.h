@@ -16,7 +16,7 @@ struct Request;
 struct Response;
 }  // namespace httplib
 
-namespace zonivo::test {
+namespace zonivo::sandbox {
 
 // All texts here are UTF-8.
 struct StandInRecord {
@@ -101,4 +101,4 @@ class StandInService {
   int port_ = 0;
 };
 
-}  // namespace zonivo::test
+}  // namespace zonivo::sandbox

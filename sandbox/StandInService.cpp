@@ -1,4 +1,4 @@
-#include "tests/support/StandInService.h"
+#include "sandbox/StandInService.h"
 
 #include <httplib.h>
 
@@ -6,9 +6,9 @@
 #include <cctype>
 #include <chrono>
 
-#include "tests/support/TestCertificate.h"
+#include "sandbox/Certificate.h"
 
-namespace zonivo::test {
+namespace zonivo::sandbox {
 namespace {
 
 std::string Lower(std::string s) {
@@ -110,7 +110,7 @@ Reply Reply::OversizeWithLength(std::size_t bytes) {
 }
 
 StandInService::StandInService() {
-  const TestCertificate& cert = LoopbackCertificate();
+  const Certificate& cert = LoopbackCertificate();
   server_ = std::make_unique<httplib::SSLServer>(cert.certificate, cert.key);
   // One request a connection, so that stopping never waits for an idle one.
   server_->set_keep_alive_max_count(1);
@@ -314,4 +314,4 @@ std::string StandInService::ServeRecords(const std::string& path, const Received
   return Envelope("2");
 }
 
-}  // namespace zonivo::test
+}  // namespace zonivo::sandbox

@@ -1,4 +1,4 @@
-#include "tests/support/TestCertificate.h"
+#include "sandbox/Certificate.h"
 
 #include <openssl/ec.h>
 #include <openssl/pem.h>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
-namespace zonivo::test {
+namespace zonivo::sandbox {
 namespace {
 
 void AddExtension(X509* cert, int nid, const char* value) {
@@ -20,7 +20,7 @@ void AddExtension(X509* cert, int nid, const char* value) {
   X509_EXTENSION_free(extension);
 }
 
-TestCertificate Make() {
+Certificate Make() {
   EVP_PKEY* key = EVP_EC_gen("P-256");
   X509* cert = X509_new();
   X509_set_version(cert, 2);
@@ -47,9 +47,9 @@ TestCertificate Make() {
 
 }  // namespace
 
-const TestCertificate& LoopbackCertificate() {
-  static const TestCertificate certificate = Make();
+const Certificate& LoopbackCertificate() {
+  static const Certificate certificate = Make();
   return certificate;
 }
 
-}  // namespace zonivo::test
+}  // namespace zonivo::sandbox
