@@ -22,6 +22,10 @@ QStringList RightClickMenu(ListView* list, QMenu* menu, int row) {
   QTest::mouseClick(list->viewport(), Qt::RightButton, {}, RowPoint(list, row));
   if (!menu->isVisible()) return {};
   menu->hide();
+  return VisibleItems(menu);
+}
+
+QStringList VisibleItems(const QMenu* menu) {
   QStringList shown;
   for (QAction* a : menu->actions())
     if (a->isVisible()) shown << a->text();

@@ -50,10 +50,7 @@ class KeyboardTest : public test::RecordsFixture {
     QTest::keyClick(list_, key, modifiers);
     if (!menu_->isVisible()) return {};
     menu_->hide();
-    QStringList shown;
-    for (QAction* a : menu_->actions())
-      if (a->isVisible()) shown << a->text();
-    return shown;
+    return test::VisibleItems(menu_);
   }
 };
 
