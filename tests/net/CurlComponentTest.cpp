@@ -4,8 +4,8 @@
 
 #include "net/CurlComponent.h"
 #include "net/HttpRequest.h"
-#include "sandbox/StandInService.h"
 #include "sandbox/Certificate.h"
+#include "sandbox/StandInService.h"
 
 namespace zonivo {
 namespace {
