@@ -14,6 +14,7 @@
 #include "net/CodePage.h"
 #include "ui/Pictures.h"
 #include "ui/RecordsWindow.h"
+#include "ui/YellowButton.h"
 #include "ui/toolkit/CommandTail.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/DialogPresenter.h"
@@ -56,10 +57,7 @@ void MainWindow::BuildSignIn() {
   QLabel* passwordLabel = MakeLabel(frame, "标签_密码", {181, 16, 40, 24}, "密码:");
   password_ = MakeEditBox(frame, "编辑框_密码", {221, 16, 128, 24}, true);
   passwordLabel->setBuddy(password_);
-  const Text caption = FromUtf8("登录");
-  PictureButton* signIn = MakePictureButton(frame, "按钮_登陆", {361, 15, 76, 26}, "登录",
-                                            YellowButton({76, 26}, caption, false),
-                                            YellowButton({76, 26}, caption, true));
+  PictureButton* signIn = MakeYellowButton(frame, "按钮_登陆", {361, 15, 76, 26}, "登录");
   connect(signIn, &PictureButton::clicked, this, &MainWindow::OnSignIn);
   connect(password_, &QLineEdit::returnPressed, this, &MainWindow::OnSignIn);
 }

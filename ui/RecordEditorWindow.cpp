@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "net/CodePage.h"
-#include "ui/Pictures.h"
 #include "ui/RecordsWindow.h"
+#include "ui/YellowButton.h"
 #include "ui/toolkit/ComboBox.h"
 #include "ui/toolkit/CommandTail.h"
 #include "ui/toolkit/Controls.h"
@@ -24,14 +24,6 @@ std::vector<Text> Items(std::initializer_list<const char*> utf8) {
   std::vector<Text> items;
   for (const char* item : utf8) items.push_back(FromUtf8(item));
   return items;
-}
-
-PictureButton* MakeYellowButton(QWidget* parent, const char* name, QRect place,
-                                const char* captionUtf8) {
-  const Text caption = FromUtf8(captionUtf8);
-  return MakePictureButton(parent, name, place, captionUtf8,
-                           YellowButton(place.size(), caption, false),
-                           YellowButton(place.size(), caption, true));
 }
 
 }  // namespace
